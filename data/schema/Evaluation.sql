@@ -1,0 +1,7 @@
+-- Evaluation.DLL: kept for evaluation records; the program reads no table here yet.
+
+-- Key/value notes about this data file (for example its format version).
+CREATE TABLE PelinorInfo(
+    InfoKey TEXT,
+    InfoValue TEXT
+);
