@@ -1,0 +1,34 @@
+# Two commands for everybody: `make run` and `make test`.
+BUILD_DIR ?= build
+JOBS ?= 2
+DATA_DIR ?= $(BUILD_DIR)/formal
+
+.PHONY: all bootstrap configure build run test bench tour clean
+
+all: build
+
+bootstrap:
+	@bash scripts/bootstrap.sh
+
+$(BUILD_DIR)/build.ninja: CMakeLists.txt | bootstrap
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: bootstrap $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+# The data folder is made once, on the first run; an existing folder is never touched.
+run: build
+	@if [ ! -d "$(DATA_DIR)" ]; then $(BUILD_DIR)/pelinor-cli initdb "$(DATA_DIR)"; fi
+	$(BUILD_DIR)/pelinor
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+bench: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target pelinor_bench
+	$(BUILD_DIR)/bench/pelinor_bench
+
+clean:
+	rm -rf $(BUILD_DIR)

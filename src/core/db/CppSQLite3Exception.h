@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace pelinor {
+
+// The one kind of error the database layer raises. Code 1000 marks errors found by the layer itself.
+class CppSQLite3Exception
+{
+public:
+    static constexpr int kLayerError = 1000;
+
+    CppSQLite3Exception(int errorCode, const std::string& detail);
+    virtual ~CppSQLite3Exception() = default;
+
+    int errorCode() const;
+    const std::string& errorMessage() const;
+
+    static const char* errorCodeAsString(int errorCode);
+
+private:
+    int m_code;
+    std::string m_message;
+};
+
+} // namespace pelinor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace pelinor {
+
+// What a new data folder is filled with, each level including the ones before it.
+enum class DataFolderContent {
+    TablesOnly, // every table, no rows: for tests that add only the rows they need
+    FirstRows, // plus the administrator's account and role and the three built-in classes
+    Library, // plus the food, dish, set-meal, reference-intake, knowledge and vaccine library
+    Demo, // plus demonstration classes, children and plans
+};
+
+struct DataFolderResult
+{
+    bool ok = false;
+    std::string message; // what went wrong, for the user; empty on success
+};
+
+// Creates the twelve database files in `folder` (made if missing). Refuses, and changes nothing,
+// when any of the files exists already, so a user's data can never be replaced by accident.
+// The files are built under temporary names and renamed only when all of them are complete.
+DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content);
+
+} // namespace pelinor

@@ -1,0 +1,98 @@
+#include "db/CppSQLite3DB.h"
+#include "db/DataFolder.h"
+#include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
+
+#include "TempDataFolder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace pelinor;
+
+namespace {
+
+int columnCount(int databaseId, const std::string& folder, const std::string& table)
+{
+    CppSQLite3DB db;
+    db.open(databasePathIn(folder, databaseId));
+    CppSQLite3Query query = db.execQuery(formatSql("SELECT count(*) FROM pragma_table_info('%s')", table));
+    return query.getIntField(0);
+}
+
+TEST(DataFolderTest, EveryTableHasItsColumns)
+{
+    test::TempDirectory dir;
+    const std::string folder = dir.path() + "/formal";
+    ASSERT_TRUE(createDataFolder(folder, DataFolderContent::FirstRows).ok);
+
+    struct Case
+    {
+        int db;
+        const char* table;
+        int columns;
+    };
+    const Case cases[] = {
+        { RecordDb, "ClassInfo", 2 },       { RecordDb, "ArchivesBase", 23 },   { RecordDb, "KaoQin", 7 },
+        { SysManagerDb, "KqCheckIn", 40 },  { SysManagerDb, "Myym", 5 },        { SysManagerDb, "YmCheckIn", 8 },
+        { SysManagerDb, "Management", 12 }, { SysManagerDb, "ManageRolse", 3 }, { SysManagerDb, "SJKBFTS", 3 },
+        { CookDb, "FoodType", 3 },          { CookDb, "FoodShow", 45 },         { CookDb, "FoodCollocation", 7 },
+        { CookDb, "CookType", 3 },          { CookDb, "CookShow", 14 },         { CookDb, "CookFood", 5 },
+        { CookDb, "CXC", 5 },               { GrightDb, "FoodBarter", 5 },      { GrightDb, "FoodPhaseg", 5 },
+        { PantryDb, "PantryRecord", 9 },    { PantryDb, "PantryCook", 9 },      { PackageDb, "PackageName", 4 },
+        { PackageDb, "PackageCook", 8 },    { NutrientDb, "NutrientType", 2 },  { NutrientDb, "NutrientShow", 10 },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(columnCount(c.db, folder, c.table), c.columns) << c.table;
+    }
+    EXPECT_GE(columnCount(IntakeCriterionDb, folder, "CDRIS"), 31);
+}
+
+TEST(DataFolderTest, FirstRowsHoldTheAdministratorAndTheBuiltInClasses)
+{
+    test::TempDataFolder folder(DataFolderContent::FirstRows);
+    CppSQLite3DB db;
+    db.open(GetDatabasePath(SysManagerDb));
+    CppSQLite3Query account = db.execQuery("SELECT * FROM Management WHERE ManageUser = 'admin'");
+    ASSERT_FALSE(account.eof());
+    EXPECT_EQ(account.getStringField(2), "vanto");
+    EXPECT_EQ(account.getStringField(8), "超级管理员");
+    EXPECT_EQ(account.getStringField(9), "启用");
+
+    CppSQLite3Query role = db.execQuery("SELECT * FROM ManageRolse WHERE RolseID = 0");
+    ASSERT_FALSE(role.eof());
+    EXPECT_EQ(role.getStringField(1), "超级管理员");
+    const std::string codes = role.getStringField(2);
+    EXPECT_EQ(codes.substr(0, 3), "C01");
+    EXPECT_NE(codes.substr(codes.size() - 3), "；");
+
+    db.open(GetDatabasePath(RecordDb));
+    CppSQLite3Query classes = db.execQuery("SELECT * FROM ClassInfo");
+    for (const char* name : { "小班", "中班", "大班" }) {
+        ASSERT_FALSE(classes.eof());
+        EXPECT_EQ(classes.getStringField(1), name);
+        classes.nextRow();
+    }
+    EXPECT_TRUE(classes.eof());
+}
+
+TEST(DataFolderTest, AnExistingFileIsNeverReplaced)
+{
+    test::TempDirectory dir;
+    const std::string folder = dir.path() + "/formal/";
+    std::filesystem::create_directories(folder);
+    {
+        std::ofstream(folder + "package.dll") << "a user's own data";
+    }
+    const auto result = createDataFolder(folder, DataFolderContent::FirstRows);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("package.dll"), std::string::npos);
+    // Nothing else was written beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
+    std::ifstream kept(folder + "package.dll");
+    std::string content((std::istreambuf_iterator<char>(kept)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, "a user's own data");
+}
+
+} // namespace
