@@ -1,0 +1,18 @@
+#pragma once
+
+#include "db/CppSQLite3DB.h"
+#include "db/DatabaseCatalog.h"
+
+namespace pelinor {
+
+// A connection to one database file of the data folder, open for the life of the object.
+class DatabaseConnection : public CppSQLite3DB
+{
+public:
+    explicit DatabaseConnection(int databaseId)
+    {
+        open(GetDatabasePath(databaseId));
+    }
+};
+
+} // namespace pelinor

@@ -1,0 +1,168 @@
+#include "library/FoodCategories.h"
+
+#include "db/SqlFormat.h"
+#include "db/TransactionGuard.h"
+#include "library/DatabaseConnection.h"
+#include "library/NextIdentifier.h"
+
+namespace pelinor {
+
+namespace {
+
+constexpr const char* kNameEmpty = "添加类别不能为空";
+constexpr const char* kEditedNameEmpty = "类别不能为空！";
+constexpr const char* kNameTaken = "该类别已经存在！";
+constexpr const char* kNoParent = "请选择上级类别！";
+constexpr const char* kNotEmpty = "选中类别包含子项目数据，请先删除各子项目数据！";
+
+// The identifier of a top-level category by name; 0 for any other name (the tree's root item).
+int topCategoryId(CppSQLite3DB& db, const std::string& name)
+{
+    auto query = db.execQuery(formatSql("SELECT * FROM FoodType WHERE  FoodTypePID = 0 AND FoodTypeName ='%s'", name));
+    return query.eof() ? 0 : query.getIntField(0);
+}
+
+// Another category of that name under the parent (the category itself does not count).
+bool siblingNamed(CppSQLite3DB& db, int parentId, const std::string& name, int ownId)
+{
+    const auto rows = readCategories(
+        db, formatSql("SELECT * FROM  FoodType  WHERE FoodTypePID = '%d' AND FoodTypeName = '%s'", parentId, name));
+    for (const auto& row : rows) {
+        if (row.id != ownId) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<CategoryBranch> foodCategoryTree()
+{
+    DatabaseConnection db(CookDb);
+    std::vector<CategoryBranch> tree;
+    for (auto& top : readCategories(db, "SELECT * FROM FoodType WHERE  FoodTypePID =0 ORDER BY  FoodTypeID ASC")) {
+        auto children = readCategories(
+            db, formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d' ORDER BY FoodTypeID ASC", top.id));
+        tree.push_back({ std::move(top), std::move(children) });
+    }
+    return tree;
+}
+
+std::vector<Category> foodTopCategories()
+{
+    DatabaseConnection db(CookDb);
+    return readCategories(db, "SELECT * FROM FoodType WHERE  FoodTypePID =0");
+}
+
+std::vector<Category> foodSubCategories(int topId)
+{
+    DatabaseConnection db(CookDb);
+    return readCategories(db, formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d'", topId));
+}
+
+std::optional<int> findFoodSubCategory(int topPosition, const std::string& name)
+{
+    if (topPosition < 0 || name.empty()) {
+        return std::nullopt;
+    }
+    DatabaseConnection db(CookDb);
+    auto query = db.execQuery(
+        formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d' AND FoodTypeName = '%s'", topPosition + 1, name));
+    if (query.eof()) {
+        return std::nullopt;
+    }
+    return query.getIntField(0);
+}
+
+LibraryOutcome addFoodCategory(const std::string& parentName, const std::string& name)
+{
+    if (name.empty()) {
+        return LibraryOutcome::refused(kNameEmpty);
+    }
+    DatabaseConnection db(CookDb);
+    // The parent list offers top-level categories only; a second-level namesake must not become the parent.
+    const auto parents = readCategories(db, formatSql("SELECT * FROM FoodType WHERE  FoodTypeName ='%s'", parentName));
+    const Category* parent = categoryUnder(parents, 0);
+    if (!parent) {
+        return LibraryOutcome::refused(kNoParent);
+    }
+    TransactionGuard transaction(db);
+    if (siblingNamed(db, parent->id, name, 0)) {
+        return LibraryOutcome::refused(kNameTaken);
+    }
+    const int id = nextIdentifier(db, "SELECT * FROM FoodType ORDER BY FoodTypeID DESC");
+    db.execQuery(formatSql("INSERT INTO FoodType VALUES('%d','%d','%s')", id, parent->id, name));
+    transaction.commit();
+    return LibraryOutcome::made(id);
+}
+
+std::optional<Category> loadFoodCategory(const std::string& name, const std::string& parentName)
+{
+    DatabaseConnection db(CookDb);
+    const int parentId = topCategoryId(db, parentName);
+    const auto rows = readCategories(db, formatSql("SELECT * FROM FoodType WHERE  FoodTypeName ='%s'", name));
+    if (const Category* found = categoryUnder(rows, parentId)) {
+        return *found;
+    }
+    return std::nullopt;
+}
+
+LibraryOutcome saveFoodCategory(const Category& loaded, int parentPosition, const std::string& newName)
+{
+    // Foods are filed by (parent, name): an empty or repeated name would make a category unreachable
+    // or send the foods of one category into its namesake on their next edit.
+    if (newName.empty()) {
+        return LibraryOutcome::refused(kEditedNameEmpty);
+    }
+    DatabaseConnection db(CookDb);
+    TransactionGuard transaction(db);
+    if (loaded.parentId == 0) {
+        if (siblingNamed(db, 0, newName, loaded.id)) {
+            return LibraryOutcome::refused(kNameTaken);
+        }
+        db.execQuery(formatSql("UPDATE FoodType SET FoodTypeName ='%s'WHERE FoodTypeID = '%d'", newName, loaded.id));
+        transaction.commit();
+        return LibraryOutcome::made(loaded.id);
+    }
+    if (parentPosition < 0) {
+        return LibraryOutcome::refused(kNoParent);
+    }
+    const int parentId = parentPosition + 1;
+    if (siblingNamed(db, parentId, newName, loaded.id)) {
+        return LibraryOutcome::refused(kNameTaken);
+    }
+    db.execQuery(formatSql("UPDATE FoodType SET FoodTypePID = '%d',FoodTypeName ='%s'WHERE FoodTypeID = '%d'", parentId,
+        newName, loaded.id));
+    db.execQuery(
+        formatSql("UPDATE FoodShow SET FoodBigTypeID = '%d'WHERE FoodSmallTypeID = '%d'", parentId, loaded.id));
+    transaction.commit();
+    return LibraryOutcome::made(loaded.id);
+}
+
+LibraryOutcome checkFoodCategoryDeletion(const std::string& name, const std::string& parentName)
+{
+    DatabaseConnection db(CookDb);
+    const int parentId = topCategoryId(db, parentName);
+    // The emptiness test must look at the very row the DELETE removes: the one under this parent.
+    const auto rows = readCategories(db, formatSql("SELECT * FROM FoodType WHERE FoodTypeName = '%s'", name));
+    const Category* category = categoryUnder(rows, parentId);
+    if (!category) {
+        return LibraryOutcome::refused(kNotEmpty, kSystemPromptCaption);
+    }
+    const std::string holdings = category->parentId != 0
+        ? formatSql("SELECT * FROM FoodShow WHERE FoodSmallTypeID = '%d'", category->id)
+        : formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d'", category->id);
+    if (!db.execQuery(holdings).eof()) {
+        return LibraryOutcome::refused(kNotEmpty, kSystemPromptCaption);
+    }
+    return LibraryOutcome::made(parentId);
+}
+
+void deleteFoodCategory(int parentId, const std::string& name)
+{
+    DatabaseConnection db(CookDb);
+    db.execQuery(formatSql("DELETE FROM FoodType WHERE FoodTypePID = '%d' AND FoodTypeName = '%s'", parentId, name));
+}
+
+} // namespace pelinor

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "library/CategoryTree.h"
+#include "library/LibraryOutcome.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pelinor {
+
+// The two-level food category tree (FoodType). Top-level categories come with the initial data and
+// are numbered 1 to N in stored order, so a drop-down position p stands for the category p + 1.
+
+// The tree of the food page: top-level categories and their children, ordered by number.
+std::vector<CategoryBranch> foodCategoryTree();
+
+// The top-level categories in stored order, for the drop-down lists of the dialogs.
+std::vector<Category> foodTopCategories();
+
+// The second-level categories of one top-level category, in stored order.
+std::vector<Category> foodSubCategories(int topId);
+
+// The second-level category of that name under the top-level category at `topPosition`.
+std::optional<int> findFoodSubCategory(int topPosition, const std::string& name);
+
+// Adds a second-level category under the top-level category named `parentName`.
+LibraryOutcome addFoodCategory(const std::string& parentName, const std::string& name);
+
+// The category a tree item stands for: its name under the tree item named `parentName` (the root
+// item or a top-level category).
+std::optional<Category> loadFoodCategory(const std::string& name, const std::string& parentName);
+
+// Saves an edited category. A top-level category only gets its new name; a second-level one moves
+// under the top-level category at `parentPosition`, taking its foods along.
+LibraryOutcome saveFoodCategory(const Category& loaded, int parentPosition, const std::string& newName);
+
+// Whether the category of a tree item may be deleted: refused while it holds categories or foods.
+// On success the outcome's id is the parent identifier the deletion needs.
+LibraryOutcome checkFoodCategoryDeletion(const std::string& name, const std::string& parentName);
+void deleteFoodCategory(int parentId, const std::string& name);
+
+} // namespace pelinor

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+namespace pelinor {
+
+// The caption most messages of the library screens carry.
+inline constexpr const char* kSystemPromptCaption = "系统提示";
+
+// What a change to the food or dish library came to. A refusal carries the message for the user
+// (and its caption; empty means the program's title) and changed nothing.
+struct LibraryOutcome
+{
+    std::string message; // empty when the change was made
+    std::string caption;
+    int id = 0; // the record the change concerned (a food's category, a new dish ...), where it matters
+
+    bool done() const
+    {
+        return message.empty();
+    }
+
+    static LibraryOutcome refused(std::string message, std::string caption = {})
+    {
+        return { std::move(message), std::move(caption), 0 };
+    }
+    static LibraryOutcome made(int id = 0)
+    {
+        return { {}, {}, id };
+    }
+};
+
+} // namespace pelinor
