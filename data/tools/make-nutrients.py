@@ -11,7 +11,11 @@ exists, otherwise AI. The texts are written for kindergarten staff and parents.
 Run: python3 data/tools/make-nutrients.py
 """
 
-from sqlout import insert, write_sql
+import sys
+
+sys.dont_write_bytecode = True  # keep data/tools free of __pycache__
+
+from sqlout import insert, write_sql  # noqa: E402
 
 CATEGORIES = [
     (1, "宏量营养素"),
