@@ -200,8 +200,12 @@ def check_cxc(cook, foods, dish_names):
             problem("CXC: only %d items for %s" % (len(items), meal))
     if not any(r[4] == "是" for r in rows) or not any(r[4] == "否" for r in rows):
         problem("CXC: needs dishes and single foods")
+    first_weight = {}
     for row_id, meal, name, weight, flag in rows:
         where = "CXC %s" % row_id
+        # The plan editor adds the first CXC row of a name, whatever meal time was clicked.
+        if first_weight.setdefault(name, (weight, flag)) != (weight, flag):
+            problem(where + ": %s is listed again with another weight or kind" % name)
         if meal not in MEALS:
             problem(where + ": meal time %r" % meal)
         if not re.fullmatch(r"\d+(\.\d+)?", str(weight)):

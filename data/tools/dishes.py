@@ -593,13 +593,15 @@ DISHES = [
 
 
 # Meal-time recommendations per meal time, in the order they are listed. A dish is
-# recommended at its own weight; a single food is written "name:grams".
+# recommended at its own weight; a single food is written "name:grams" (米饭 here is the
+# cooked rice of the catalogue). The plan editor takes the first CXC row of a name, so a
+# name listed under two meal times keeps the same grams.
 RECOMMENDATIONS = {
     "早餐": ["小米粥", "青菜肉末粥", "白菜猪肉包", "鸡蛋饼", "馒头", "煮鸡蛋:50", "牛奶:150"],
     "早点": ["蒸玉米", "蒸红薯", "牛奶:150", "酸奶:100", "苹果:100", "香蕉:80"],
-    "午餐": ["大米饭", "二米饭", "番茄炒蛋", "土豆烧牛肉", "清蒸鲈鱼", "清炒西兰花", "紫菜蛋花汤"],
+    "午餐": ["大米饭", "二米饭", "番茄炒蛋", "土豆烧牛肉", "清蒸鲈鱼", "清炒西兰花", "紫菜蛋花汤", "米饭:120"],
     "午点": ["鸡蛋布丁", "红枣发糕", "绿豆汤", "橙子:100", "猕猴桃:80", "豆浆:150"],
-    "晚餐": ["番茄鸡蛋面", "猪肉白菜水饺", "小米南瓜粥", "葱油花卷", "肉末豆腐", "香菇小白菜"],
+    "晚餐": ["番茄鸡蛋面", "猪肉白菜水饺", "小米南瓜粥", "葱油花卷", "肉末豆腐", "香菇油菜", "米饭:120"],
 }
 
 # Set meals: (title, classes it suits, {meal time: [item name, ...]}). Dishes are served at
