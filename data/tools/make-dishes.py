@@ -99,10 +99,10 @@ def refused_by_dialog(food_names, pairs):
     return None
 
 
-def parse_foods(spec):
+def parse_foods(text):
     """"main / auxiliary / seasoning" -> [(food, weight text, role)] in the order added."""
-    parts = [p.strip() for p in spec.split("/")]
-    assert 1 <= len(parts) <= 3, spec
+    parts = [p.strip() for p in text.split("/")]
+    assert 1 <= len(parts) <= 3, text
     items = []
     for role, part in zip(ROLES, parts):
         for token in part.split():
