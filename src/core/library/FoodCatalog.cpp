@@ -160,6 +160,24 @@ std::vector<FoodListRow> searchFoods(const std::string& text)
     return rows;
 }
 
+std::vector<FoodListRow> foodsOfNamedSubCategory(int topPosition, const std::string& subCategoryName)
+{
+    std::optional<int> id;
+    {
+        DatabaseConnection cook(CookDb);
+        const auto rows
+            = readCategories(cook, formatSql("SELECT * FROM FoodType WHERE FoodTypeName = '%s'", subCategoryName));
+        // Second-level names repeat across top-level categories; take the one under the chosen parent.
+        if (const Category* found = categoryUnder(rows, topPosition + 1)) {
+            id = found->id;
+        }
+    }
+    if (!id) {
+        return {};
+    }
+    return readFoodList(formatSql("SELECT * FROM FoodShow WHERE FoodSmallTypeID = '%d' ORDER BY FoodID DESC", *id));
+}
+
 std::optional<LoadedFood> loadFood(const std::string& name)
 {
     DatabaseConnection cook(CookDb);

@@ -24,6 +24,8 @@ struct FoodListRow
 std::vector<FoodListRow> foodsOfFirstCategory(); // what the food page shows when it opens
 std::vector<FoodListRow> foodsOfSubCategory(int subCategoryId);
 std::vector<FoodListRow> searchFoods(const std::string& text); // names containing the text; "" lists all
+// The ingredient chooser's list of a second-level category, which it knows by the drop-down texts.
+std::vector<FoodListRow> foodsOfNamedSubCategory(int topPosition, const std::string& subCategoryName);
 
 // What the food dialogs hold.
 struct FoodForm

@@ -246,6 +246,8 @@ TEST_F(FoodCatalogTest, ListsShowTheLastQueriedRowFirst)
     EXPECT_EQ(names(foodsOfFirstCategory()), (Names { "粳米", "籼米", "挂面" }));
     EXPECT_EQ(names(foodsOfSubCategory(10)), (Names { "籼米", "粳米" }));
     EXPECT_EQ(names(searchFoods("米")), (Names { "籼米", "粳米" }));
+    EXPECT_EQ(names(foodsOfNamedSubCategory(0, "米类")), (Names { "籼米", "粳米" }));
+    EXPECT_TRUE(foodsOfNamedSubCategory(1, "米类").empty()); // not a category under 蔬菜类
     EXPECT_EQ(names(searchFoods("")).size(), 4u);
     EXPECT_EQ(foodsOfSubCategory(10)[1].energy, "343.0");
 }
