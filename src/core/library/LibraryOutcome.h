@@ -1,14 +1,13 @@
 #pragma once
 
+#include "common/AppInfo.h"
+
 #include <string>
 
 namespace pelinor {
 
-// The caption most messages of the library screens carry.
-inline constexpr const char* kSystemPromptCaption = "系统提示";
-
 // What a change to the food or dish library came to. A refusal carries the message for the user
-// (and its caption; empty means the program's title) and changed nothing.
+// (and its caption; empty means the application's title) and changed nothing.
 struct LibraryOutcome
 {
     std::string message; // empty when the change was made
