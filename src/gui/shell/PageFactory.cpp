@@ -1,5 +1,7 @@
 #include "shell/PageFactory.h"
 
+#include "library/CCookMageDlg.h"
+#include "library/CFoodMageDlg.h"
 #include "shell/CNoticePage.h"
 #include "shell/CWelcomePage.h"
 
@@ -42,8 +44,8 @@ QWidget* createModulePage(PageId page, CLumarooDlg* mainWindow)
     case PageId::InfoWelcome: return new CWelcomePage(QStringLiteral(":/skin/welcome-info.svg"), QStringLiteral("信息管理：健康体检、卫生免疫、班级管理、考勤管理、采购清单"));
 
     // Recipe hub.
-    case PageId::Foods: return notice(page); // CFoodMageDlg
-    case PageId::Dishes: return notice(page); // CCookMageDlg
+    case PageId::Foods: return new CFoodMageDlg; // CFoodMageDlg
+    case PageId::Dishes: return new CCookMageDlg; // CCookMageDlg
     case PageId::SetMeals: return notice(page); // CPackageDlg
     case PageId::MealTimeDishes: return notice(page); // CCptjDlg
     case PageId::RecipeWelcome: return new CWelcomePage(QStringLiteral(":/skin/welcome-recipe.svg"), QStringLiteral("食谱管理：原料、菜肴、套餐与餐次菜肴"));

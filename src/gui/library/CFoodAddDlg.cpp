@@ -1,0 +1,16 @@
+#include "library/CFoodAddDlg.h"
+
+namespace pelinor {
+
+CFoodAddDlg::CFoodAddDlg(QWidget* parent)
+    : FoodDialogBase(QStringLiteral("原料添加"), parent)
+{
+    setObjectName(QStringLiteral("CFoodAddDlg"));
+}
+
+LibraryOutcome CFoodAddDlg::save(const FoodForm& form)
+{
+    return addFood(form);
+}
+
+} // namespace pelinor

@@ -1,0 +1,129 @@
+#include "library/LibraryScreens.h"
+
+#include "widgets/CListCtrlCl.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/DatabaseError.h"
+#include "widgets/Prompter.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+
+// The library's pictures live in the static GUI library, so they are registered by hand (outside
+// any namespace), once, before the first button needs them.
+static void initLibraryResources()
+{
+    Q_INIT_RESOURCE(library);
+}
+
+namespace pelinor {
+
+namespace {
+
+const QSize kButtonSize(36, 32);
+constexpr int kTreeItemHeight = 30;
+constexpr int kNameColumnWidth = 150;
+constexpr int kIdRole = Qt::UserRole;
+constexpr int kParentIdRole = Qt::UserRole + 1;
+
+} // namespace
+
+void showRefusal(const LibraryOutcome& outcome)
+{
+    const QString caption = outcome.caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(outcome.caption);
+    prompter().warn(qs(outcome.message), caption);
+}
+
+CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWidget* parent)
+{
+    static const bool registered = (initLibraryResources(), true);
+    (void)registered;
+    const char* name = action == LibraryAction::Add ? "add" : action == LibraryAction::Edit ? "edit" : "delete";
+    const QIcon icon = pictureIcon(QStringLiteral(":/library/btn-%1.svg").arg(QLatin1String(name)),
+        QStringLiteral(":/library/btn-%1-down.svg").arg(QLatin1String(name)), kButtonSize);
+    auto* button = new CPictureButton(icon, kButtonSize, parent);
+    button->setToolTip(tooltip);
+    return button;
+}
+
+QLabel* fieldLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+void setUpCategoryTree(QTreeWidget* tree)
+{
+    tree->setHeaderHidden(true);
+    tree->setColumnCount(1);
+    tree->setRootIsDecorated(true);
+    tree->setUniformRowHeights(true);
+    tree->setIndentation(18);
+    tree->setStyleSheet(QStringLiteral("QTreeView::item { height: %1px; }").arg(kTreeItemHeight));
+}
+
+void fillCategoryTree(QTreeWidget* tree, const QString& rootText, const std::vector<CategoryBranch>& branches)
+{
+    tree->clear();
+    auto* root = new QTreeWidgetItem(tree, QStringList(rootText));
+    root->setData(0, kIdRole, -1);
+    root->setData(0, kParentIdRole, -1);
+    for (const auto& branch : branches) {
+        auto* top = new QTreeWidgetItem(root, QStringList(qs(branch.top.name)));
+        top->setData(0, kIdRole, branch.top.id);
+        top->setData(0, kParentIdRole, 0);
+        for (const auto& child : branch.children) {
+            auto* item = new QTreeWidgetItem(top, QStringList(qs(child.name)));
+            item->setData(0, kIdRole, child.id);
+            item->setData(0, kParentIdRole, child.parentId);
+        }
+    }
+    root->setExpanded(true);
+}
+
+int categoryIdOf(const QTreeWidgetItem* item)
+{
+    return item ? item->data(0, kIdRole).toInt() : -1;
+}
+
+int categoryParentIdOf(const QTreeWidgetItem* item)
+{
+    return item ? item->data(0, kParentIdRole).toInt() : -1;
+}
+
+void setUpFoodList(CListCtrlCl* list)
+{
+    list->setColumns({ QStringLiteral("原料名称"), QStringLiteral("能量(kcal)"), QStringLiteral("蛋白质(g)"),
+        QStringLiteral("脂肪(g)"), QStringLiteral("碳水化合物(g)") });
+    list->setAlignmentString(QStringLiteral("01111"));
+    list->setSkinnedRowHeight();
+    // Five titles in a narrow page: a smaller header font keeps "碳水化合物(g)" whole.
+    list->setHeaderFontSize(13);
+    list->horizontalHeader()->setStretchLastSection(false);
+    list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    list->setColumnWidth(0, kNameColumnWidth);
+    for (int column = 1; column < 5; ++column) {
+        list->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
+    }
+}
+
+void fillFoodList(CListCtrlCl* list, const std::vector<FoodListRow>& rows)
+{
+    list->clearRows();
+    for (const auto& row : rows) {
+        list->appendRow({ qs(row.name), qs(row.energy), qs(row.protein), qs(row.fat), qs(row.carbohydrate) });
+    }
+}
+
+void fillCategoryCombo(QComboBox* combo, const std::vector<Category>& categories)
+{
+    combo->clear();
+    for (const auto& category : categories) {
+        combo->addItem(qs(category.name));
+    }
+    combo->setCurrentIndex(-1);
+}
+
+} // namespace pelinor

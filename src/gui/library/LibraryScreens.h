@@ -1,0 +1,56 @@
+#pragma once
+
+#include "library/CategoryTree.h"
+#include "library/FoodCatalog.h"
+#include "library/LibraryOutcome.h"
+
+#include <QString>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace pelinor {
+
+class CListCtrlCl;
+class CPictureButton;
+
+// Pieces the food and dish screens share.
+
+// Shows a refusal from the library core; a message without a caption of its own gets the
+// application's title.
+void showRefusal(const LibraryOutcome& outcome);
+
+enum class LibraryAction
+{
+    Add,
+    Edit,
+    Delete,
+};
+
+// A caption-less picture button of the library pages (the tooltip names what it does).
+CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWidget* parent);
+
+// A label of the dialogs, right-aligned beside its field.
+QLabel* fieldLabel(const QString& text, QWidget* parent);
+
+// The category trees of the two pages: a root item with the top-level categories and their
+// children below it, 30 pixels per item, the root expanded. Each item keeps its category's
+// identifier and parent identifier (root: -1).
+void fillCategoryTree(QTreeWidget* tree, const QString& rootText, const std::vector<CategoryBranch>& branches);
+void setUpCategoryTree(QTreeWidget* tree);
+int categoryIdOf(const QTreeWidgetItem* item);
+int categoryParentIdOf(const QTreeWidgetItem* item);
+
+// The food lists: name, energy, protein, fat, carbohydrate, the name column 150 pixels wide and the
+// four number columns sharing the rest.
+void setUpFoodList(CListCtrlCl* list);
+void fillFoodList(CListCtrlCl* list, const std::vector<FoodListRow>& rows);
+
+// Fills a drop-down list with category names, nothing chosen.
+void fillCategoryCombo(QComboBox* combo, const std::vector<Category>& categories);
+
+} // namespace pelinor

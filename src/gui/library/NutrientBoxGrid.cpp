@@ -1,0 +1,101 @@
+#include "library/NutrientBoxGrid.h"
+
+#include "library/LibraryScreens.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <cmath>
+
+namespace pelinor {
+
+NutrientBoxGrid::NutrientBoxGrid(bool editable, int columns, QWidget* parent)
+    : QWidget(parent)
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(4);
+    for (std::size_t i = 0; i < kNutrientCount; ++i) {
+        const int row = static_cast<int>(i) / columns;
+        const int column = static_cast<int>(i) % columns * 2;
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("nutrient%1").arg(i));
+        box->setFixedWidth(72);
+        box->setReadOnly(!editable);
+        box->setAlignment(Qt::AlignRight);
+        if (editable) {
+            // Say at once when a box holds no number; OK then refuses with a message.
+            connect(box, &QLineEdit::textChanged, this, [this, box] { markBox(box); });
+        } else {
+            box->setFocusPolicy(Qt::NoFocus);
+            box->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(240,255,255); }"));
+        }
+        m_boxes[i] = box;
+        grid->addWidget(fieldLabel(QString::fromUtf8(kNutrientLabels[i]), this), row, column);
+        grid->addWidget(box, row, column + 1);
+    }
+}
+
+QLineEdit* NutrientBoxGrid::box(std::size_t index) const
+{
+    return m_boxes.at(index);
+}
+
+void NutrientBoxGrid::setValues(const NutrientVector& values)
+{
+    for (std::size_t i = 0; i < kNutrientCount; ++i) {
+        // The boxes hold single-precision numbers: six significant digits show them exactly.
+        m_boxes[i]->setText(QString::number(static_cast<float>(values[i]), 'g', 6));
+    }
+}
+
+void NutrientBoxGrid::setSums(const NutrientSums& sums)
+{
+    for (std::size_t i = 0; i < kNutrientCount; ++i) {
+        m_boxes[i]->setText(QString::number(static_cast<double>(sums[i]), 'f', 2));
+    }
+}
+
+std::optional<float> NutrientBoxGrid::numberOf(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return 0.0f;
+    }
+    bool ok = false;
+    const float value = QLocale::c().toFloat(trimmed, &ok);
+    if (!ok || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::size_t> NutrientBoxGrid::firstInvalidBox() const
+{
+    for (std::size_t i = 0; i < kNutrientCount; ++i) {
+        if (!numberOf(m_boxes[i]->text())) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+NutrientVector NutrientBoxGrid::values() const
+{
+    NutrientVector values;
+    for (std::size_t i = 0; i < kNutrientCount; ++i) {
+        values[i] = numberOf(m_boxes[i]->text()).value_or(0.0f);
+    }
+    return values;
+}
+
+void NutrientBoxGrid::markBox(QLineEdit* box)
+{
+    const bool bad = !numberOf(box->text());
+    box->setStyleSheet(bad ? QStringLiteral("QLineEdit { background: rgb(255,225,225); }") : QString());
+    box->setToolTip(bad ? QStringLiteral("请输入一个数字。") : QString());
+}
+
+} // namespace pelinor
