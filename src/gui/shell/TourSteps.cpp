@@ -1,5 +1,6 @@
 #include "shell/TourSteps.h"
 
+#include "library/LibraryTour.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CHelpDlg.h"
 #include "shell/CLumarooDlg.h"
@@ -44,6 +45,16 @@ std::vector<TourStep> tourSteps()
         { "info-class-members", PageId::ClassMembers, {} },
         { "recipe-foods", PageId::Foods, {} },
         { "recipe-dishes", PageId::Dishes, {} },
+        { "dialog-food-add", PageId::Foods, tourFoodAddDialog },
+        { "dialog-food-edit", PageId::Foods, tourFoodEditDialog },
+        { "dialog-food-category-add", PageId::Foods, tourFoodCategoryAddDialog },
+        { "dialog-food-category-edit", PageId::Foods, tourFoodCategoryEditDialog },
+        { "dialog-dish-add", PageId::Dishes, tourDishAddDialog },
+        { "dialog-dish-edit", PageId::Dishes, tourDishEditDialog },
+        { "dialog-dish-ingredient", PageId::Dishes, tourDishIngredientDialog },
+        { "dialog-dish-category-add", PageId::Dishes, tourDishCategoryAddDialog },
+        { "dialog-dish-category-edit", PageId::Dishes, tourDishCategoryEditDialog },
+        { "dialog-food-weight", PageId::Dishes, tourFoodWeightDialog },
         { "recipe-set-meals", PageId::SetMeals, {} },
         { "recipe-meal-time-dishes", PageId::MealTimeDishes, {} },
         { "settings-accounts", PageId::Accounts, {} },

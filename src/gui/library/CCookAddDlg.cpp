@@ -1,0 +1,17 @@
+#include "library/CCookAddDlg.h"
+
+namespace pelinor {
+
+CCookAddDlg::CCookAddDlg(QWidget* parent)
+    : DishDialogBase(
+        QStringLiteral("菜谱添加"), QStringLiteral("食物经济："), IncompatibilityRule::EveryIngredient, parent)
+{
+    setObjectName(QStringLiteral("CCookAddDlg"));
+}
+
+LibraryOutcome CCookAddDlg::save(const DishTexts& texts, const DishIngredientList& ingredients)
+{
+    return addDish(texts, ingredients);
+}
+
+} // namespace pelinor

@@ -1,0 +1,26 @@
+#include "library/CCookCAddDlg.h"
+
+#include "library/DishCategories.h"
+#include "library/LibraryScreens.h"
+#include "widgets/DatabaseError.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace pelinor {
+
+CCookCAddDlg::CCookCAddDlg(QWidget* parent)
+    : CategoryDialogBase(QStringLiteral("菜谱类添加"), parent)
+{
+    setObjectName(QStringLiteral("CCookCAddDlg"));
+    setClearsNameOnRefusal(true);
+    runDatabaseWork([&] { fillCategoryCombo(parentCombo(), dishTopCategoriesByNumber()); });
+}
+
+LibraryOutcome CCookCAddDlg::save()
+{
+    const std::string parentName = parentCombo()->currentIndex() < 0 ? std::string() : ss(parentCombo()->currentText());
+    return addDishCategory(parentName, ss(nameEdit()->text()));
+}
+
+} // namespace pelinor
