@@ -13,8 +13,10 @@ CCookCEditDlg::CCookCEditDlg(const QString& name, const QString& parentName, QWi
     : CategoryDialogBase(QStringLiteral("原料类编辑"), parent)
 {
     setObjectName(QStringLiteral("CCookCEditDlg"));
+    std::vector<Category> tops;
     runDatabaseWork([&] {
-        fillCategoryCombo(parentCombo(), dishTopCategories());
+        tops = dishTopCategories();
+        fillCategoryCombo(parentCombo(), tops);
         m_loaded = loadDishCategory(ss(name), ss(parentName));
     });
     if (!m_loaded) {
@@ -23,8 +25,14 @@ CCookCEditDlg::CCookCEditDlg(const QString& name, const QString& parentName, QWi
     nameEdit()->setText(qs(m_loaded->name));
     if (m_loaded->parentId == 0) {
         parentCombo()->setEnabled(false);
-    } else {
-        parentCombo()->setCurrentIndex(m_loaded->parentId - 1);
+        return;
+    }
+    // Dish top-level categories are not always numbered 1 to N (the initial data has 1 and 8), and
+    // the save finds the parent by name anyway: preselect the entry that is the parent.
+    for (std::size_t i = 0; i < tops.size(); ++i) {
+        if (tops[i].id == m_loaded->parentId) {
+            parentCombo()->setCurrentIndex(static_cast<int>(i));
+        }
     }
 }
 

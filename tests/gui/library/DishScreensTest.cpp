@@ -2,6 +2,7 @@
 #include "ModalDialog.h"
 #include "library/CCookAddDlg.h"
 #include "library/CCookCAddDlg.h"
+#include "library/CCookCEditDlg.h"
 #include "library/CCookEditDlg.h"
 #include "library/CCookFoodAddDlg.h"
 #include "library/CCookMageDlg.h"
@@ -33,6 +34,8 @@ protected:
             "INSERT INTO FoodType VALUES(20,2,'叶菜');"
             "INSERT INTO CookType VALUES(1,0,'儿童膳食');"
             "INSERT INTO CookType VALUES(2,1,'儿童主食');"
+            "INSERT INTO CookType VALUES(8,0,'特殊膳食');"
+            "INSERT INTO CookType VALUES(9,8,'病号餐');"
             "INSERT INTO CookShow(CookID,CookName,CookCategory,CookWeight) "
             "VALUES(1,'儿童米饭','儿童主食',100);"
                 + foodShowRow(1, 1, 10, "米饭", energyOnly(116)) + foodShowRow(2, 2, 20, "菠菜", energyOnly(24))
@@ -170,6 +173,17 @@ TEST_F(DishScreensTest, TheFilterFollowsTheTreeAndTheSearchAndCategoriesNeedASel
     });
     page.onAddCategory();
     EXPECT_EQ(page.categoryTree()->topLevelItem(0)->child(0)->child(1)->text(0), "儿童汤羹");
+}
+
+TEST_F(DishScreensTest, TheCategoryEditorShowsTheParentEvenWhenTopLevelNumbersHaveGaps)
+{
+    CCookCEditDlg dialog("病号餐", "特殊膳食");
+    ASSERT_TRUE(dialog.isLoaded());
+    EXPECT_EQ(dialog.parentCombo()->currentText(), "特殊膳食");
+    dialog.nameEdit()->setText("病号粥");
+    dialog.okButton()->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(rowsOf(CookDb, "SELECT * FROM CookType WHERE CookTypeID = 9"), (Rows { { "9", "8", "病号粥" } }));
 }
 
 TEST(FoodWeightDialogTest, ReturnsTheTypedWeightOnOkAndNothingOnCancel)
