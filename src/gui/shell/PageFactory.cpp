@@ -1,5 +1,7 @@
 #include "shell/PageFactory.h"
 
+#include "admin/CMmglDlg.h"
+#include "admin/CYysglDlg.h"
 #include "library/CCookMageDlg.h"
 #include "library/CFoodMageDlg.h"
 #include "shell/CNoticePage.h"
@@ -51,10 +53,10 @@ QWidget* createModulePage(PageId page, CLumarooDlg* mainWindow)
     case PageId::RecipeWelcome: return new CWelcomePage(QStringLiteral(":/skin/welcome-recipe.svg"), QStringLiteral("食谱管理：原料、菜肴、套餐与餐次菜肴"));
 
     // System-settings hub.
-    case PageId::Accounts: return notice(page); // CYysglDlg
+    case PageId::Accounts: return new CYysglDlg;
     case PageId::Roles: return notice(page); // CQxglDlg
     case PageId::Backup: return notice(page); // CSjkglDlg
-    case PageId::PasswordChange: return notice(page); // CMmglDlg
+    case PageId::PasswordChange: return new CMmglDlg;
     case PageId::SettingsWelcome: return new CWelcomePage(QStringLiteral(":/skin/welcome-settings.svg"), QStringLiteral("系统设置：营养师、权限、数据库备份与密码"));
 
     // Built by the main window itself.

@@ -111,4 +111,12 @@ QIcon tileIcon(TileStyle style, const QString& symbolSvg, const QString& caption
     return icon;
 }
 
+CPictureButton* makeActionButton(const QString& symbolSvg, const QString& caption, QWidget* parent)
+{
+    const QSize size(std::max(100, 58 + 16 * static_cast<int>(caption.size())), 38);
+    auto* button = new CPictureButton(tileIcon(TileStyle::Strip, symbolSvg, caption, size), size, parent);
+    button->setToolTip(caption);
+    return button;
+}
+
 } // namespace pelinor

@@ -36,6 +36,9 @@ enum class TileStyle
 };
 QIcon tileIcon(TileStyle style, const QString& symbolSvg, const QString& caption, const QSize& size);
 
+// A page's action button (add, edit, delete, save ...): a strip tile with a symbol and a caption.
+CPictureButton* makeActionButton(const QString& symbolSvg, const QString& caption, QWidget* parent);
+
 // Renders an SVG resource at exactly `size`.
 QPixmap renderSvg(const QString& svg, const QSize& size);
 
