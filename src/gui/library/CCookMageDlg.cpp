@@ -47,15 +47,14 @@ CCookMageDlg::CCookMageDlg(QWidget* parent)
     m_search->setMaximumWidth(180);
 
     m_list->setColumns(
-        { QStringLiteral("名称"), QStringLiteral("重量(g)"), QStringLiteral("详情"), QStringLiteral("编号") });
+        { QStringLiteral("名称"), QStringLiteral("重量(g)"), QStringLiteral("详情"), QStringLiteral("编号") },
+        { 130, 64, 200, 50 });
     m_list->setAlignmentString(QStringLiteral("0101"));
     m_list->setSkinnedRowHeight();
     QHeaderView* header = m_list->horizontalHeader();
     header->setStretchLastSection(false);
+    // The ingredient summary takes whatever width the other columns leave.
     header->setSectionResizeMode(2, QHeaderView::Stretch);
-    m_list->setColumnWidth(0, 130);
-    m_list->setColumnWidth(1, 64);
-    m_list->setColumnWidth(kIdColumn, 50);
 
     auto* addCategory = libraryButton(LibraryAction::Add, QStringLiteral("添加类别"), this);
     auto* editCategory = libraryButton(LibraryAction::Edit, QStringLiteral("编辑类别"), this);

@@ -69,13 +69,12 @@ DishDialogBase::DishDialogBase(
 {
     setWindowTitle(title);
     m_list->setObjectName(QStringLiteral("ingredientList"));
-    m_list->setColumns({ QStringLiteral("原料名称"), QStringLiteral("重量(g)"), QStringLiteral("作用") });
+    m_list->setColumns(
+        { QStringLiteral("原料名称"), QStringLiteral("重量(g)"), QStringLiteral("作用") }, { 140, 80, 70 });
     m_list->setAlignmentString(QStringLiteral("011"));
     m_list->setSkinnedRowHeight();
     m_list->horizontalHeader()->setStretchLastSection(false);
     m_list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_list->setColumnWidth(1, 80);
-    m_list->setColumnWidth(2, 70);
     m_incompatible->setReadOnly(true);
     m_ok->setObjectName(QStringLiteral("okButton"));
     auto* cancel = new QPushButton(QStringLiteral("取消"), this);

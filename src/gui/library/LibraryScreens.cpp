@@ -96,14 +96,15 @@ int categoryParentIdOf(const QTreeWidgetItem* item)
 void setUpFoodList(CListCtrlCl* list)
 {
     list->setColumns({ QStringLiteral("原料名称"), QStringLiteral("能量(kcal)"), QStringLiteral("蛋白质(g)"),
-        QStringLiteral("脂肪(g)"), QStringLiteral("碳水化合物(g)") });
+                         QStringLiteral("脂肪(g)"), QStringLiteral("碳水化合物(g)") },
+        { kNameColumnWidth, 80, 80, 80, 80 });
     list->setAlignmentString(QStringLiteral("01111"));
     list->setSkinnedRowHeight();
     // Five titles in a narrow page: a smaller header font keeps "碳水化合物(g)" whole.
     list->setHeaderFontSize(13);
+    // The name keeps its 150 pixels; the four numbers share the rest equally.
     list->horizontalHeader()->setStretchLastSection(false);
     list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
-    list->setColumnWidth(0, kNameColumnWidth);
     for (int column = 1; column < 5; ++column) {
         list->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Stretch);
     }
