@@ -203,6 +203,12 @@ RecordOutcome moveChildren(
     openRecordDb(db);
     TransactionGuard transaction(db);
     for (const auto& archId : archIds) {
+        // A child already in the target class (picked twice, or from an earlier class choice) keeps its number.
+        auto current = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE ArchID = '%s'", archId));
+        if (current.eof() || current.getStringField(9) == targetClass) {
+            continue;
+        }
+        current.finalize();
         // The next sequence number follows the class's size, and never falls back onto a number a
         // child of the class already holds (a class that lost a child in the middle).
         int count = 0;

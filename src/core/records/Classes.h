@@ -54,6 +54,7 @@ std::vector<ChildRef> childrenOfClass(const std::string& className);
 
 // Moves the children (by archive number, top to bottom) from `sourceClass` into `targetClass`, each
 // with a new student number: the target's class code and the next sequence number of the target.
+// A child that is in the target class already, or has no archive, is passed over.
 // One transaction: all of them move or none.
 RecordOutcome moveChildren(
     const std::string& sourceClass, const std::string& targetClass, const std::vector<std::string>& archIds);

@@ -111,15 +111,16 @@ TEST_F(ClassesTest, MovedChildrenGetNumbersOfTheTargetClass)
     EXPECT_EQ(loadArchive("14000001")->className, "班11");
 }
 
-TEST_F(ClassesTest, AMoveNeverRepeatsANumberTheClassHolds)
+TEST_F(ClassesTest, AMoveNeverRepeatsANumberNorRenumbersAChildOfTheClass)
 {
     addClassRow(0, "小班");
     addClassRow(1, "中班");
     addChild("14000001", "甲", "中班", "01001");
     addChild("14000002", "乙", "中班", "01003"); // 01002 has left the class
     addChild("14000003", "丙", "小班", "00001");
-    ASSERT_TRUE(moveChildren("小班", "中班", { "14000003" }).ok());
+    ASSERT_TRUE(moveChildren("小班", "中班", { "14000003", "14000003", "14000001", "没有的档案" }).ok());
     EXPECT_EQ(studentIdOf("14000003"), "01004");
+    EXPECT_EQ(studentIdOf("14000001"), "01001"); // in the class already: untouched
 }
 
 TEST_F(ClassesTest, MoveRefusalsLeaveEveryChildWhereItWas)
