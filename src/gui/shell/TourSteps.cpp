@@ -1,5 +1,6 @@
 #include "shell/TourSteps.h"
 
+#include "records/RecordsTour.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CHelpDlg.h"
 #include "shell/CLumarooDlg.h"
@@ -31,13 +32,13 @@ std::vector<TourStep> tourSteps()
         { "page-07-plan-setup", PageId::PlanSetup, {} },
         { "page-09-menu-view", PageId::MenuView, {} },
         { "page-10-analysis", PageId::Analysis, {} },
-        { "page-11-archive-entry", PageId::ArchiveEntry, {} },
-        { "page-12-archive-display", PageId::ArchiveDisplay, {} },
+        { "page-11-archive-entry", PageId::ArchiveEntry, tourArchiveEntry },
+        { "page-12-archive-display", PageId::ArchiveDisplay, tourArchiveDisplay },
         { "page-13-plan-editor", PageId::PlanEditor, {} },
         { "knowledge", PageId::Knowledge, {} },
         { "info-health", PageId::Health, {} },
         { "info-immunisation", PageId::Immunisation, {} },
-        { "info-classes", PageId::Classes, {} },
+        { "info-classes", PageId::Classes, tourClassMove },
         { "info-attendance", PageId::Attendance, {} },
         { "info-purchase-list", PageId::PurchaseList, {} },
         { "info-vaccines", PageId::VaccineList, {} },
@@ -52,6 +53,8 @@ std::vector<TourStep> tourSteps()
         { "settings-password", PageId::PasswordChange, {} },
         { "dialog-about", PageId::CenterHub, dialog<CAboutDlg>("dialog-about") },
         { "dialog-help", PageId::CenterHub, dialog<CHelpDlg>("dialog-help") },
+        { "dialog-class-edit", PageId::CenterHub, tourClassEditDialog },
+        { "dialog-person-picker", PageId::CenterHub, tourPersonPicker },
     };
     // clang-format on
 }
