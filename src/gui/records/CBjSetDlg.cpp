@@ -71,7 +71,7 @@ CBjSetDlg::CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent)
     auto* apply
         = recordsButton(QStringLiteral("applyMoveButton"), QStringLiteral("move"), QStringLiteral("确定调整"), this);
     auto* members = recordsButton(
-        QStringLiteral("classMembersButton"), QStringLiteral("members"), QStringLiteral("班级成员"), this);
+        QStringLiteral("classMembersButton"), QStringLiteral("people"), QStringLiteral("班级成员"), this);
     auto* across = arrowButton(QStringLiteral("moveOneButton"), QStringLiteral("right"), this);
     auto* allAcross = arrowButton(QStringLiteral("moveAllButton"), QStringLiteral("right-all"), this);
     auto* back = arrowButton(QStringLiteral("moveBackOneButton"), QStringLiteral("left"), this);
