@@ -99,6 +99,11 @@ test('top-level food types are the 21 fixed rows in stored order', () => {
     assert.deepEqual(foodTypes.slice(0, 21).map((t) => t[1]), new Array(21).fill(0), 'top-level rows come first');
 });
 
+test('category names are unique across the tree (the category dialogs find a category by name alone)', () => {
+    const names = foodTypes.map((t) => t[2]);
+    assert.deepEqual(names.filter((n, i) => names.indexOf(n) !== i), []);
+});
+
 test('every second-level type hangs on a top-level type and every food on a second-level type of its top type', () => {
     const byId = new Map(foodTypes.map((t) => [t[0], t]));
     assert.equal(byId.size, foodTypes.length, 'FoodTypeID is unique');

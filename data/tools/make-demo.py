@@ -204,8 +204,137 @@ def write_record(children):
               statements)
 
 
+MEALS = ["早餐", "早点", "午餐", "午点", "晚餐"]
+WEEK = ["周一", "周二", "周三", "周四", "周五"]
+DIETITIAN = "admin"  # the built-in account saved the demo plans
+
+# Menus of one day: meal time -> items; a dish is served at its own weight, a single food
+# is written "name:grams". No meal puts two foods of a FoodPhaseg pair together.
+DAY_MENUS = {
+    "A1": {"早餐": ["小米粥", "白菜猪肉包"], "早点": ["牛奶:200", "苹果:100"],
+           "午餐": ["二米饭", "番茄炒蛋", "清炒西兰花", "紫菜蛋花汤"], "午点": ["红枣发糕", "香蕉:80"],
+           "晚餐": ["青菜肉丝面", "蒸南瓜"]},
+    "A2": {"早餐": ["红薯粥", "鸡蛋饼"], "早点": ["酸奶:150", "梨:100"],
+           "午餐": ["大米饭", "土豆烧牛肉", "醋溜白菜", "冬瓜海带汤"], "午点": ["绿豆汤", "小米发糕"],
+           "晚餐": ["猪肉白菜水饺", "清炒西葫芦"]},
+    "A3": {"早餐": ["鸡肉香菇粥", "馒头", "煮鸡蛋:50"], "早点": ["牛奶:200", "梨:100"],
+           "午餐": ["杂粮饭", "鱼香肉丝", "香菇小白菜", "番茄蛋花汤"], "午点": ["蒸玉米", "橙子:100"],
+           "晚餐": ["大米饭", "肉末豆腐", "清炒荷兰豆"]},
+    "A4": {"早餐": ["小米南瓜粥", "葱油花卷", "煮鸡蛋:50"], "早点": ["牛奶:200", "香蕉:80"],
+           "午餐": ["南瓜米饭", "红烧鸡块", "蚝油生菜", "冬瓜肉丸汤"], "午点": ["鸡蛋布丁", "苹果:100"],
+           "晚餐": ["鸡丝炒面", "冬瓜海带汤"]},
+    "A5": {"早餐": ["八宝粥", "胡萝卜鸡肉包"], "早点": ["酸奶:150", "猕猴桃:80"],
+           "午餐": ["大米饭", "糖醋里脊", "清炒西兰花", "菌菇汤"], "午点": ["南瓜饼", "梨:100"],
+           "晚餐": ["蛋炒饭", "紫菜蛋花汤"]},
+    "B1": {"早餐": ["青菜肉末粥", "馒头", "煮鸡蛋:50"], "早点": ["牛奶:200", "苹果:100"],
+           "午餐": ["二米饭", "洋葱炒牛肉", "番茄炒菜花", "海带排骨汤"], "午点": ["蒸红薯", "橘子:80"],
+           "晚餐": ["三鲜水饺", "手撕包菜"]},
+    "B2": {"早餐": ["燕麦牛奶粥", "豆沙包"], "早点": ["酸奶:150", "香蕉:80"],
+           "午餐": ["大米饭", "香菇滑鸡", "清炒西兰花", "番茄蛋花汤"], "午点": ["芝麻糊", "梨:100"],
+           "晚餐": ["牛肉汤面", "家常豆腐"]},
+    "B3": {"早餐": ["猪肝菠菜粥", "玉米面窝头", "煮鸡蛋:50"], "早点": ["牛奶:200", "苹果:100"],
+           "午餐": ["杂粮饭", "茄汁鱼块", "醋溜土豆丝", "冬瓜肉丸汤"], "午点": ["红豆汤", "小米发糕"],
+           "晚餐": ["大米饭", "黄焖鸡", "清炒藕片"]},
+    "B4": {"早餐": ["小米粥", "白菜猪肉包"], "早点": ["豆浆:200", "香蕉:80"],
+           "午餐": ["红薯米饭", "萝卜炖羊肉", "香菇小白菜", "紫菜蛋花汤"], "午点": ["冰糖雪梨", "红枣发糕"],
+           "晚餐": ["鸡丝炒面", "菌菇汤"]},
+    "B5": {"早餐": ["山药粥", "鸡蛋饼"], "早点": ["牛奶:200", "梨:100"],
+           "午餐": ["大米饭", "滑蛋虾仁", "蘑菇炒西兰花", "小白菜豆腐汤"], "午点": ["蒸山药", "猕猴桃:80"],
+           "晚餐": ["猪肉白菜水饺", "芹菜香干"]},
+    "C1": {"早餐": ["小米南瓜粥", "鸡蛋饼"], "早点": ["牛奶:200", "香蕉:80"],
+           "午餐": ["大米饭", "肉末茄子", "清炒西葫芦", "番茄蛋花汤"], "午点": ["小米发糕", "苹果:100"],
+           "晚餐": ["鲜肉小馄饨", "蒸红薯"]},
+    "C2": {"早餐": ["白米粥", "胡萝卜鸡肉包"], "早点": ["酸奶:150", "梨:100"],
+           "午餐": ["二米饭", "蒸肉饼", "清炒菠菜", "冬瓜海带汤"], "午点": ["红枣发糕", "橘子:80"],
+           "晚餐": ["番茄鸡蛋面", "蚝油生菜"]},
+    "C3": {"早餐": ["红枣小米粥", "馒头", "煮鸡蛋:50"], "早点": ["牛奶:200", "苹果:100"],
+           "午餐": ["南瓜米饭", "鱼丸烩豆腐", "炒绿豆芽", "菌菇汤"], "午点": ["蒸玉米", "香蕉:80"],
+           "晚餐": ["大米饭", "鹌鹑蛋烧肉", "香菇小白菜"]},
+    "C4": {"早餐": ["青菜肉末粥", "葱油花卷"], "早点": ["牛奶:200", "梨:100"],
+           "午餐": ["大米饭", "胡萝卜炒鸡肝", "手撕包菜", "丝瓜蛋汤"], "午点": ["绿豆汤", "南瓜饼"],
+           "晚餐": ["猪肉白菜水饺", "清炒荷兰豆"]},
+    "C5": {"早餐": ["鸡肉香菇粥", "豆沙包"], "早点": ["酸奶:150", "猕猴桃:80"],
+           "午餐": ["杂粮饭", "西兰花炒虾仁", "醋溜土豆丝", "小白菜豆腐汤"], "午点": ["枣泥山药糕", "苹果:100"],
+           "晚餐": ["大米饭", "红烧鸡翅", "红烧冬瓜"]},
+    "D1": {"早餐": ["八宝粥", "鸡蛋饼"], "早点": ["牛奶:200", "苹果:100"],
+           "午餐": ["二米饭", "土豆烧牛肉", "清炒西兰花", "紫菜蛋花汤"], "午点": ["小米发糕", "香蕉:80"],
+           "晚餐": ["青菜肉丝面", "蒸南瓜"]},
+    "D2": {"早餐": ["小米南瓜粥", "白菜猪肉包"], "早点": ["牛奶:200", "梨:100"],
+           "午餐": ["大米饭", "番茄炒蛋", "香菇小白菜", "冬瓜肉丸汤"], "午点": ["红枣发糕", "橘子:80"],
+           "晚餐": ["猪肉白菜水饺", "清炒西葫芦"]},
+    "D3": {"早餐": ["山药粥", "葱油花卷", "煮鸡蛋:50"], "早点": ["牛奶:200", "香蕉:80"],
+           "午餐": ["杂粮饭", "清蒸鲈鱼", "番茄炒菜花", "海带排骨汤"], "午点": ["蒸红薯", "苹果:100"],
+           "晚餐": ["牛肉汤面", "家常豆腐"]},
+}
+
+
+def load_dish_rows():
+    """Dish name -> (CookWeight, [(food name, weight text)] in stored row order), from the committed SQL."""
+    db = sqlite3.connect(":memory:")
+    for relative in ("schema/cook.sql", "content/cook.foods.sql", "content/cook.dishes.sql"):
+        with open(os.path.join(DATA_DIR, relative), encoding="utf-8") as src:
+            db.executescript(src.read())
+    found = {}
+    for cook_id, name, weight in db.execute("SELECT CookID, CookName, CookWeight FROM CookShow ORDER BY rowid"):
+        rows = list(db.execute("SELECT f.FoodName, c.CookFoodWeight FROM CookFood c "
+                               "JOIN FoodShow f ON f.FoodID = c.CookFoodFID "
+                               "WHERE c.CookFoodCID = ? ORDER BY c.rowid", (cook_id,)))
+        found[name] = (weight, rows)
+    foods = {name for (name,) in db.execute("SELECT FoodName FROM FoodShow")}
+    return found, foods
+
+
+def plan_item(item, dish_rows, foods):
+    """'dish' or 'food:grams' -> (name, composition, is dish, weight text)."""
+    if ":" in item:
+        food, grams = item.split(":")
+        if food not in foods:
+            sys.exit("%s is not in the food catalogue" % food)
+        return food, "%s:%sg；" % (food, grams), "否", grams
+    if item not in dish_rows:
+        sys.exit("%s is not a dish" % item)
+    weight, rows = dish_rows[item]
+    # Served at the dish's own weight, so every food keeps its weight text.
+    return item, "".join("%s:%sg；" % (food, text) for food, text in rows), "是", "%d" % weight
+
+
 def write_pantry(children):
-    pass
+    dish_rows, foods = load_dish_rows()
+    by_class = {}
+    for child in children:
+        by_class.setdefault(child["Class"], []).append(child)
+    one_child = by_class["中班"][3]
+    week_child = by_class["小班"][5]
+
+    # (name, cycle, saved on, kind, subject, plan date, archive number, day menus)
+    plans = [
+        ("%s一日食谱" % one_child["ArchName"], "一天", "2026-12-04", "个人", one_child["ArchName"], "2026-12-08",
+         one_child["ArchID"], ["D1"]),
+        ("小班组周四食谱", "一天", "2026-12-02", "团体", "小班；小二班", "2026-12-03", "", ["D2"]),
+        ("全园周五食谱", "一天", "2026-12-03", "团体", "小班；中班；大班；小二班；大二班", "2026-12-04", "", ["D3"]),
+        ("%s一周食谱" % week_child["ArchName"], "一周", "2026-12-04", "个人", week_child["ArchName"], "2026-11-30",
+         week_child["ArchID"], ["C1", "C2", "C3", "C4", "C5"]),
+        ("中班十一月第四周食谱", "一周", "2026-11-27", "团体", "中班", "2026-11-23", "", ["A1", "A2", "A3", "A4", "A5"]),
+        ("大班组十二月第二周食谱", "一周", "2026-12-04", "团体", "大班；大二班", "2026-12-07", "",
+         ["B1", "B2", "B3", "B4", "B5"]),
+    ]
+    records, items = [], []
+    for plan_id, (name, cycle, saved, kind, subject, plan_date, arch_id, menus) in enumerate(plans):
+        records.append(insert("PantryRecord", [plan_id, name, cycle, saved, DIETITIAN, kind, subject, plan_date,
+                                               arch_id]))
+        first = datetime.date.fromisoformat(plan_date)
+        for index, menu in enumerate(menus):
+            day_key = "一天" if cycle == "一天" else WEEK[index]
+            day = (first + datetime.timedelta(days=index)).isoformat()
+            for meal in MEALS:
+                for item in DAY_MENUS[menu][meal]:
+                    item_name, composition, is_dish, weight = plan_item(item, dish_rows, foods)
+                    items.append(insert("PantryCook", [len(items), plan_id, item_name, composition, day_key, meal,
+                                                       day, is_dish, weight]))
+    write_sql("demo/pantry.sql",
+              ["Demo meal plans for one child and for classes. Applied only by `pelinor-cli initdb --demo`.",
+               "Generated by data/tools/make-demo.py from the committed dish rows."],
+              records + [""] + items)
 
 
 def main():
