@@ -114,6 +114,7 @@ CYysCreatDlg::CYysCreatDlg(const QString& userName, QWidget* parent)
             m_editMode = true;
             m_userName->setText(qs(account->userName));
             m_userName->setReadOnly(true);
+            m_userName->setStyleSheet(QStringLiteral("background: rgb(238, 238, 238);"));
             m_name->setText(qs(account->name));
             m_telephone->setText(qs(account->telephone));
             m_state->setCurrentIndex(account->state == Accounts::kDisabled ? 1 : 0);

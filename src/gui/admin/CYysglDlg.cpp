@@ -48,8 +48,7 @@ CYysglDlg::CYysglDlg(QWidget* parent)
 
     m_list->setObjectName(QStringLiteral("accountList"));
     m_list->setColumns({ QStringLiteral("登录帐号"), QStringLiteral("姓名"), QStringLiteral("注册时间"),
-                           QStringLiteral("联系电话"), QStringLiteral("角色名称"), QStringLiteral("状态") },
-        { 130, 120, 120, 140, 140, 0 });
+        QStringLiteral("联系电话"), QStringLiteral("角色名称"), QStringLiteral("状态") });
     m_list->setAlignmentString(QStringLiteral("111111"));
     m_list->setSkinnedRowHeight();
 

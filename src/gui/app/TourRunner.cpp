@@ -105,6 +105,8 @@ int runTour(const QString& folder)
     CLumarooApp::setCurrentUser(login.user);
 
     CLumarooDlg window;
+    // The size the window opens with on a desktop, whatever the offscreen screen says.
+    window.resize(CLumarooDlg::kInitialWidth, CLumarooDlg::kInitialHeight);
     window.show();
     Tour tour(window, target);
     for (const TourStep& step : tourSteps()) {

@@ -1,5 +1,6 @@
 #include "shell/TourSteps.h"
 
+#include "admin/CYysCreatDlg.h"
 #include "records/RecordsTour.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CHelpDlg.h"
@@ -53,6 +54,10 @@ std::vector<TourStep> tourSteps()
         { "settings-password", PageId::PasswordChange, {} },
         { "dialog-about", PageId::CenterHub, dialog<CAboutDlg>("dialog-about") },
         { "dialog-help", PageId::CenterHub, dialog<CHelpDlg>("dialog-help") },
+        { "dialog-account", PageId::Accounts, [](TourContext& tour) {
+            CYysCreatDlg account(QStringLiteral("admin"), &tour.mainWindow());
+            tour.save(&account, QStringLiteral("dialog-account"));
+        } },
         { "dialog-class-edit", PageId::CenterHub, tourClassEditDialog },
         { "dialog-person-picker", PageId::CenterHub, tourPersonPicker },
     };

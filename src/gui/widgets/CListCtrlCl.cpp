@@ -93,7 +93,13 @@ void CListCtrlCl::setColumns(const QStringList& titles, const QList<int>& widths
 {
     setColumnCount(static_cast<int>(titles.size()));
     setHorizontalHeaderLabels(titles);
-    bool stretchLast = widths.isEmpty();
+    if (widths.isEmpty()) {
+        // No widths: the columns share the list's width.
+        m_header->setSectionResizeMode(QHeaderView::Stretch);
+        return;
+    }
+    m_header->setSectionResizeMode(QHeaderView::Interactive);
+    bool stretchLast = false;
     for (int column = 0; column < titles.size(); ++column) {
         const int width = column < widths.size() ? widths.at(column) : 0;
         if (width > 0) {

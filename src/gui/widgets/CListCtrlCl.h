@@ -24,7 +24,8 @@ public:
 
     CHeaderCtrlCl* header() const;
 
-    // Columns: titles and widths in pixels (a width of 0 leaves the column to stretch).
+    // Columns: titles and widths in pixels (a width of 0 leaves the last column to stretch);
+    // without widths the columns share the list's width.
     void setColumns(const QStringList& titles, const QList<int>& widths = {});
     // Appends a row of texts and returns its index.
     int appendRow(const QStringList& texts);
