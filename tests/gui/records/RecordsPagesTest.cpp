@@ -1,5 +1,5 @@
+#include "../GuiTestSupport.h"
 #include "TempDataFolder.h"
-#include "app/CLumarooApp.h"
 #include "common/Clock.h"
 #include "db/DatabaseCatalog.h"
 #include "db/SqlFormat.h"
@@ -16,15 +16,12 @@
 #include "widgets/CPictureButton.h"
 #include "widgets/FakePrompter.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -38,12 +35,11 @@ protected:
     void SetUp() override
     {
         setProgramClock(std::make_shared<FixedClock>(DateTime { 2014, 3, 1, 9, 30, 0 }));
-        CLumarooApp::setCurrentUser({ "admin", "系统管理员", "超级管理员", "vanto" });
+        test::logInAs("admin", "vanto");
     }
     void TearDown() override
     {
         m_window.reset();
-        CLumarooApp::clearCurrentUser();
         setProgramClock(nullptr);
     }
 
@@ -75,19 +71,6 @@ protected:
         emit combo->activated(index);
     }
 
-    // Answers the next modal dialog once its event loop runs.
-    template <typename Dialog> static void whenShown(std::function<void(Dialog*)> answer)
-    {
-        QTimer::singleShot(0, [answer] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            answer(dialog);
-            if (dialog->isVisible()) {
-                dialog->reject();
-            }
-        });
-    }
-
     void addChild(
         const std::string& archId, const std::string& name, const std::string& className, const std::string& studentId)
     {
@@ -97,9 +80,9 @@ protected:
                 archId, name, className, studentId));
     }
 
-    test::TempDataFolder m_folder { DataFolderContent::FirstRows };
-    std::shared_ptr<FakePrompter> m_prompts = std::make_shared<FakePrompter>();
-    ScopedPrompter m_guard { m_prompts };
+    test::GuiFixture m_gui;
+    test::TempDataFolder& m_folder = m_gui.folder;
+    std::shared_ptr<FakePrompter>& m_prompts = m_gui.prompts;
     std::unique_ptr<CLumarooDlg> m_window;
 };
 
@@ -291,7 +274,7 @@ TEST_F(RecordsPagesTest, ClassesAreAddedRenamedAndDeletedThroughTheirDialog)
     click(classes, "deleteClassButton");
     EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请选择要删除的班级！"));
 
-    whenShown<CBjEditDlg>([this](CBjEditDlg* dialog) {
+    test::whenModal<CBjEditDlg>([this](CBjEditDlg* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("班级编辑"));
         dialog->nameEdit()->setText(QStringLiteral("中班"));
         dialog->accept();
@@ -299,6 +282,7 @@ TEST_F(RecordsPagesTest, ClassesAreAddedRenamedAndDeletedThroughTheirDialog)
         EXPECT_TRUE(dialog->isVisible());
         dialog->nameEdit()->setText(QStringLiteral("Tom's 班"));
         dialog->accept();
+        EXPECT_FALSE(dialog->isVisible());
     });
     click(classes, "addClassButton");
     ASSERT_EQ(classes->classList()->rowCount(), 4);
@@ -307,7 +291,7 @@ TEST_F(RecordsPagesTest, ClassesAreAddedRenamedAndDeletedThroughTheirDialog)
 
     addChild("14000001", "甲", "Tom's 班", "03001");
     classes->classList()->selectRow(3);
-    whenShown<CBjEditDlg>([](CBjEditDlg* dialog) {
+    test::whenModal<CBjEditDlg>([](CBjEditDlg* dialog) {
         EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Tom's 班"));
         dialog->nameEdit()->setText(QStringLiteral("Ann's 班"));
         dialog->accept();
