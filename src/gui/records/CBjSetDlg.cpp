@@ -27,7 +27,7 @@ CListCtrlCl* childList(const QString& objectName, QWidget* parent)
 {
     auto* list = new CListCtrlCl(parent);
     list->setObjectName(objectName);
-    list->setColumns({ QStringLiteral("姓名") });
+    list->setColumns({ QStringLiteral("姓名") }, { 0 });
     list->setAlignmentString(QStringLiteral("0"));
     list->setSkinnedRowHeight();
     return list;
@@ -53,7 +53,7 @@ CBjSetDlg::CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent)
     , m_movedChildren(childList(QStringLiteral("movedChildren"), this))
 {
     m_classes->setObjectName(QStringLiteral("classList"));
-    m_classes->setColumns({ QStringLiteral("班级名称") });
+    m_classes->setColumns({ QStringLiteral("班级名称") }, { 0 });
     m_classes->setAlignmentString(QStringLiteral("0"));
     m_classes->setSkinnedRowHeight();
     m_classes->setMaximumWidth(260);

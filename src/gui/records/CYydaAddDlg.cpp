@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pelinor {
 
@@ -225,9 +226,10 @@ CYydaAddDlg::CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent)
 QWidget* CYydaAddDlg::buildGroup(ItemGroup& group, const QString& name, const QList<int>& rowSizes, bool otherInline)
 {
     auto* holder = new QWidget(this);
-    auto* rows = new QVBoxLayout(holder);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->setSpacing(2);
+    auto* grid = new QGridLayout(holder);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
     group.none = new QCheckBox(QStringLiteral("无"), holder);
     group.none->setObjectName(name + QStringLiteral("None"));
     std::vector<QCheckBox*> cells { group.none };
@@ -241,23 +243,28 @@ QWidget* CYydaAddDlg::buildGroup(ItemGroup& group, const QString& name, const QL
     group.other->setObjectName(name + QStringLiteral("Other"));
     group.other->setMinimumWidth(120);
 
+    // The boxes line up in columns; one more column after them takes what width is left.
+    const int columns = *std::max_element(rowSizes.begin(), rowSizes.end());
     size_t next = 0;
-    QHBoxLayout* row = nullptr;
+    int row = 0;
+    int used = 0;
     for (const int size : rowSizes) {
-        row = new QHBoxLayout;
-        row->setSpacing(10);
-        for (int i = 0; i < size && next < cells.size(); ++i) {
-            row->addWidget(cells[next++]);
+        used = 0;
+        for (; used < size && next < cells.size(); ++used) {
+            grid->addWidget(cells[next++], row, used);
         }
-        rows->addLayout(row);
+        ++row;
     }
-    if (!otherInline || !row) {
-        row = new QHBoxLayout;
-        rows->addLayout(row);
+    --row;
+    if (!otherInline) {
+        ++row;
+        used = 0;
     }
-    row->addSpacing(6);
-    row->addWidget(new QLabel(QStringLiteral("其    他："), holder));
-    row->addWidget(group.other, 1);
+    auto* other = new QHBoxLayout;
+    other->addWidget(new QLabel(QStringLiteral("其    他："), holder));
+    other->addWidget(group.other, 1);
+    grid->addLayout(other, row, used, 1, columns + 1 - used);
+    grid->setColumnStretch(columns, 1);
 
     // "无" outweighs everything else of the group: the other boxes rest while it is checked.
     QList<QWidget*> rest { group.other };

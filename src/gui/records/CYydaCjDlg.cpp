@@ -30,7 +30,7 @@ CYydaCjDlg::CYydaCjDlg(CLumarooDlg* mainWindow, QWidget* parent)
     m_list->setColumns({ QStringLiteral("档案号"), QStringLiteral("姓名"), QStringLiteral("性别"),
                            QStringLiteral("身高(cm)"), QStringLiteral("体重(kg)"), QStringLiteral("出生日期"),
                            QStringLiteral("班级"), QStringLiteral("入学日期") },
-        { 90, 72, 46, 76, 76, 96, 76, 0 });
+        { 100, 90, 56, 90, 90, 110, 110, 0 });
     m_list->setAlignmentString(QStringLiteral("11111111"));
     m_list->setSkinnedRowHeight();
     m_archIdSearch->setObjectName(QStringLiteral("archIdSearch"));
