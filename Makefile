@@ -2,6 +2,8 @@
 BUILD_DIR ?= build
 JOBS ?= 2
 DATA_DIR ?= $(BUILD_DIR)/formal
+TOUR_DIR ?= /tmp/pelinor-tour
+TOUR_DATA ?= $(BUILD_DIR)/tour-data
 
 .PHONY: all bootstrap configure build run test bench tour clean
 
@@ -22,6 +24,11 @@ build: configure
 run: build
 	@if [ ! -d "$(DATA_DIR)" ]; then $(BUILD_DIR)/pelinor-cli initdb "$(DATA_DIR)"; fi
 	$(BUILD_DIR)/pelinor
+
+# Pictures of every page, without a display, on a demonstration data folder of its own.
+tour: build
+	@if [ ! -d "$(TOUR_DATA)" ]; then $(BUILD_DIR)/pelinor-cli initdb --demo "$(TOUR_DATA)"; fi
+	PELINOR_DATA_DIR="$(abspath $(TOUR_DATA))" QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/pelinor --tour "$(TOUR_DIR)"
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)

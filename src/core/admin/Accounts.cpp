@@ -1,0 +1,172 @@
+#include "admin/Accounts.h"
+
+#include "common/AppInfo.h"
+#include "db/CppSQLite3DB.h"
+#include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
+#include "db/TransactionGuard.h"
+
+namespace pelinor {
+
+namespace {
+
+AccountResult refused(const char* message, const char* caption = kApplicationTitle)
+{
+    AccountResult result;
+    result.message = message;
+    result.caption = caption;
+    return result;
+}
+
+AccountResult done()
+{
+    AccountResult result;
+    result.ok = true;
+    return result;
+}
+
+void openSysManager(CppSQLite3DB& db)
+{
+    db.open(GetDatabasePath(SysManagerDb));
+}
+
+} // namespace
+
+std::vector<AccountRow> Accounts::list()
+{
+    CppSQLite3DB db;
+    openSysManager(db);
+    std::vector<AccountRow> rows;
+    for (CppSQLite3Query query = db.execQuery("SELECT * FROM Management"); !query.eof(); query.nextRow()) {
+        rows.push_back({ query.getStringField(1), query.getStringField(10), query.getStringField(6),
+            query.getStringField(11), query.getStringField(8), query.getStringField(9) });
+    }
+    return rows;
+}
+
+std::vector<RoleEntry> Accounts::roles()
+{
+    CppSQLite3DB db;
+    openSysManager(db);
+    std::vector<RoleEntry> result;
+    for (CppSQLite3Query query = db.execQuery("SELECT * FROM ManageRolse ORDER BY RolseID ASC"); !query.eof();
+         query.nextRow()) {
+        result.push_back({ query.getIntField(0), query.getStringField(1) });
+    }
+    return result;
+}
+
+std::optional<AccountForm> Accounts::load(const std::string& userName)
+{
+    CppSQLite3DB db;
+    openSysManager(db);
+    CppSQLite3Query query = db.execQuery(formatSql("SELECT * FROM Management where ManageUser = '%s'", userName));
+    if (query.eof()) {
+        return std::nullopt;
+    }
+    AccountForm form;
+    form.id = query.getIntField(0);
+    form.userName = query.getStringField(1);
+    form.name = query.getStringField(10);
+    form.savedOn = query.getStringField(6);
+    form.telephone = query.getStringField(11);
+    form.roleName = query.getStringField(8);
+    form.state = query.getStringField(9);
+    form.password = query.getStringField(2);
+    form.confirmation = form.password;
+    return form;
+}
+
+int Accounts::roleIdOf(const std::string& roleName)
+{
+    CppSQLite3DB db;
+    openSysManager(db);
+    CppSQLite3Query query = db.execQuery(formatSql("SELECT * FROM ManageRolse WHERE RolseName = '%s'", roleName));
+    return query.eof() ? -1 : query.getIntField(0);
+}
+
+AccountResult Accounts::save(AccountForm& form, const std::string& loggedInUser, const std::string& today)
+{
+    if (form.userName.empty()) {
+        return refused("营养师登录帐号不能为空！");
+    }
+    if (form.roleName.empty()) {
+        return refused("营养师角色不能为空！");
+    }
+    if (form.state.empty()) {
+        return refused("营养师角色状态不能为空！");
+    }
+    // Nobody can disable the account in use.
+    if (form.userName == loggedInUser && form.state == kDisabled) {
+        form.state = kEnabled;
+    }
+    form.savedOn = today;
+    if (form.password.empty()) {
+        return refused("用户密码不能为空！");
+    }
+    if (form.password != form.confirmation) {
+        return refused("两次密码输入不一致，请重新输入");
+    }
+    if (form.userName == kBuiltInUser) {
+        form.roleName = kBuiltInRole;
+        form.state = kEnabled;
+        form.password = kBuiltInPassword;
+        form.confirmation = kBuiltInPassword;
+    }
+
+    CppSQLite3DB db;
+    openSysManager(db);
+    // An edit deletes the row and inserts it again: both or neither, so an account is never lost.
+    TransactionGuard transaction(db);
+    const bool existing = !db.execQuery(formatSql("SELECT * FROM Management WHERE ManageID = '%d'", form.id)).eof();
+    if (existing) {
+        db.execQuery(formatSql("DELETE  FROM Management WHERE ManageID = '%d'", form.id));
+    } else {
+        CppSQLite3Query last = db.execQuery("SELECT * FROM Management  ORDER BY ManageID DESC");
+        const int newId = last.eof() ? 1 : last.getIntField(0) + 1;
+        last.finalize();
+        if (!db.execQuery(formatSql("SELECT * FROM Management WHERE ManageUser = '%s'", form.userName)).eof()) {
+            AccountResult taken = refused("该用户名已经存在，请重新添加！");
+            taken.clearUserName = true;
+            return taken;
+        }
+        form.id = newId;
+    }
+    db.execQuery(formatSql("INSERT INTO  Management(ManageID,ManageUser,ManagePass,ManageCreateTime,ManageRolse,"
+                           "ManageState,ManageName,ManageTel) VALUES('%d','%s','%s','%s','%s','%s','%s','%s')",
+        form.id, form.userName, form.password, form.savedOn, form.roleName, form.state, form.name, form.telephone));
+    transaction.commit();
+    return done();
+}
+
+AccountResult Accounts::remove(const std::string& userName, const std::string& loggedInUser)
+{
+    if (userName == kBuiltInUser) {
+        return refused("不能删除内置用户！");
+    }
+    if (userName == loggedInUser) {
+        return refused("不能删除正在登录的用户！");
+    }
+    CppSQLite3DB db;
+    openSysManager(db);
+    db.execQuery(formatSql("DELETE  FROM Management WHERE ManageUser = '%s'", userName));
+    return done();
+}
+
+AccountResult Accounts::toggleState(
+    const std::string& userName, const std::string& currentState, const std::string& loggedInUser)
+{
+    if (userName == loggedInUser) {
+        return refused("该用户正在使用， 不能停用！");
+    }
+    const std::string newState = currentState == kEnabled ? kDisabled : kEnabled;
+    if (userName == kBuiltInUser && newState == kDisabled) {
+        return refused("内置用户不能停用！");
+    }
+    CppSQLite3DB db;
+    openSysManager(db);
+    db.execQuery(formatSql("UPDATE Management SET ManageState = '%s' WHERE ManageUser = '%s'", newState, userName));
+    return done();
+}
+
+} // namespace pelinor

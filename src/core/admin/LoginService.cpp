@@ -1,0 +1,54 @@
+#include "admin/LoginService.h"
+
+#include "common/AppInfo.h"
+#include "db/CppSQLite3DB.h"
+#include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
+
+namespace pelinor {
+
+namespace {
+
+LoginResult refused(const char* message)
+{
+    LoginResult result;
+    result.message = message;
+    result.caption = kSystemPromptCaption;
+    return result;
+}
+
+} // namespace
+
+LoginResult LoginService::login(const std::string& userName, const std::string& password)
+{
+    if (userName.empty()) {
+        return refused("用户名不能为空！");
+    }
+    if (password.empty()) {
+        return refused("密码不能为空！");
+    }
+    CppSQLite3DB db;
+    db.open(GetDatabasePath(SysManagerDb));
+    CppSQLite3Query account = db.execQuery(formatSql("SELECT * FROM Management where ManageUser = '%s'", userName));
+    if (account.eof()) {
+        return refused("用户名不存在，请重新输入！");
+    }
+    if (account.getStringField(9) == "停用") {
+        return refused("该用户已经停用，不能登录");
+    }
+    account.finalize();
+    CppSQLite3Query match = db.execQuery(
+        formatSql("SELECT * FROM Management where ManageUser = '%s'AND ManagePass = '%s'", userName, password));
+    if (match.eof()) {
+        return refused("用户名和密码不对应，请重新输入");
+    }
+    LoginResult result;
+    result.ok = true;
+    result.user.userName = match.getStringField(1);
+    result.user.displayName = match.getStringField(10);
+    result.user.roleName = match.getStringField(8);
+    result.user.password = match.getStringField(2);
+    return result;
+}
+
+} // namespace pelinor

@@ -1,0 +1,31 @@
+#include "admin/PasswordChange.h"
+
+#include "common/AppInfo.h"
+#include "db/CppSQLite3DB.h"
+#include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
+
+namespace pelinor {
+
+PasswordChangeResult PasswordChange::change(const std::string& userName,
+    const std::string& currentPassword,
+    const std::string& oldPassword,
+    const std::string& newPassword,
+    const std::string& confirmation)
+{
+    if (oldPassword != currentPassword) {
+        return { false, "原始密码不正确", kSystemPromptCaption };
+    }
+    if (newPassword.empty()) {
+        return { false, "新密码不能为空！", kApplicationTitle };
+    }
+    if (newPassword != confirmation) {
+        return { false, "两次输入密码不同", kSystemPromptCaption };
+    }
+    CppSQLite3DB db;
+    db.open(GetDatabasePath(SysManagerDb));
+    db.execQuery(formatSql("UPDATE Management SET ManagePass= '%s' WHERE ManageUser = '%s'", newPassword, userName));
+    return { true, "保存成功,请重新登录！", kApplicationTitle };
+}
+
+} // namespace pelinor

@@ -1,0 +1,118 @@
+#include "shell/CCenterDlg.h"
+
+#include "app/CLumarooApp.h"
+#include "shell/CHubPage.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/DatabaseError.h"
+#include "widgets/SkinFonts.h"
+
+#include <QGridLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace pelinor {
+
+namespace {
+
+const QSize kTileSize(150, 118);
+constexpr int kColumns = 4;
+
+} // namespace
+
+const QList<CCenterDlg::Entry>& CCenterDlg::entries()
+{
+    using A = Action;
+    static const QList<Entry> list = {
+        { "foodsTile", "原料管理", ":/skin/sym-food.svg", "C31", A::OpenPage, PageId::Foods, true },
+        { "dishesTile", "食谱管理", ":/skin/sym-dish.svg", "C32", A::OpenPage, PageId::Dishes, true },
+        { "setMealsTile", "套餐管理", ":/skin/sym-setmeal.svg", "C33", A::OpenPage, PageId::SetMeals, false },
+        { "knowledgeTile", "营养知识", ":/skin/sym-book.svg", "", A::OpenPage, PageId::Knowledge, false },
+        { "attendanceTile", "考勤管理", ":/skin/sym-attendance.svg", "C23", A::OpenPage, PageId::Attendance, true },
+        { "classesTile", "班级管理", ":/skin/sym-class.svg", "C24", A::OpenPage, PageId::Classes, false },
+        { "healthTile", "健康体检", ":/skin/sym-health.svg", "C21", A::OpenPage, PageId::Health, true },
+        { "immunisationTile", "卫生免疫", ":/skin/sym-vaccine.svg", "C22", A::OpenPage, PageId::Immunisation, true },
+        { "passwordTile", "密码修改", ":/skin/sym-lock.svg", "C44", A::OpenPage, PageId::PasswordChange, false },
+        { "backupTile", "数据库备份", ":/skin/sym-database.svg", "C43", A::OpenPage, PageId::Backup, false },
+        { "rolesTile", "权限管理", ":/skin/sym-key.svg", "C42", A::OpenPage, PageId::Roles, false },
+        { "helpTile", "帮助", ":/skin/sym-help.svg", "", A::OpenHelp, PageId::CenterHub, false },
+    };
+    return list;
+}
+
+CCenterDlg::CCenterDlg(QWidget* parent)
+    : CSkinPage(parent)
+{
+    setObjectName(QStringLiteral("CCenterDlg"));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(26);
+    grid->setVerticalSpacing(22);
+    for (int index = 0; index < entries().size(); ++index) {
+        const Entry& entry = entries().at(index);
+        auto* button
+            = new CPictureButton(tileIcon(TileStyle::Hub, entry.symbol, entry.caption, kTileSize), kTileSize, this);
+        button->setObjectName(entry.name);
+        button->setToolTip(entry.caption);
+        const int row = index / kColumns + 1;
+        const int column = index % kColumns + 1;
+        connect(button, &QAbstractButton::clicked, this, [this, row, column] { press(row, column); });
+        grid->addWidget(button, row - 1, column - 1);
+        m_buttons.append(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch(2);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addLayout(grid);
+    row->addStretch(1);
+    layout->addSpacing(30);
+    layout->addLayout(row);
+    layout->addStretch(3);
+    readPermissions();
+}
+
+CPictureButton* CCenterDlg::button(int row, int column) const
+{
+    return m_buttons.value((row - 1) * kColumns + (column - 1), nullptr);
+}
+
+void CCenterDlg::press(int row, int column)
+{
+    const int index = (row - 1) * kColumns + (column - 1);
+    if (index < 0 || index >= entries().size()) {
+        return;
+    }
+    const Entry& entry = entries().at(index);
+    if (!checkPermission(m_flags, entry.permission)) {
+        return;
+    }
+    if (entry.action == Action::OpenHelp) {
+        emit openHelp();
+    } else {
+        emit openPage(entry.target, entry.refreshTarget);
+    }
+}
+
+const PermissionFlags& CCenterDlg::permissions() const
+{
+    return m_flags;
+}
+
+void CCenterDlg::readPermissions()
+{
+    runDatabaseWork([this] { CLumarooApp::readRolePermissions(m_flags); });
+}
+
+void CCenterDlg::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), kWhiteBrushColor);
+    QFont font = namedFont(QStringLiteral("WenQuanYi Micro Hei"), 20);
+    painter.setFont(font);
+    painter.setPen(QColor(20, 90, 150));
+    painter.drawText(QRect(0, 18, width(), 36), Qt::AlignCenter, QStringLiteral("欢迎使用幼儿园营养膳食管理系统"));
+    painter.setPen(QPen(QColor(150, 215, 245), 2));
+    painter.drawLine(width() / 2 - 180, 60, width() / 2 + 180, 60);
+}
+
+} // namespace pelinor

@@ -1,0 +1,64 @@
+#include "shell/TourSteps.h"
+
+#include "admin/CYysCreatDlg.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CHelpDlg.h"
+#include "shell/CLumarooDlg.h"
+
+namespace pelinor {
+
+namespace {
+
+template <typename Dialog> std::function<void(TourContext&)> dialog(const QString& name)
+{
+    return [name](TourContext& tour) {
+        Dialog shown(&tour.mainWindow());
+        tour.save(&shown, name);
+    };
+}
+
+} // namespace
+
+std::vector<TourStep> tourSteps()
+{
+    // clang-format off
+    return {
+        { "main-home", PageId::CenterHub, {} },
+        { "page-00-archives", PageId::ArchiveList, {} },
+        { "page-01-plans", PageId::PlanList, {} },
+        { "page-02-information", PageId::InfoHub, {} },
+        { "page-03-recipes", PageId::RecipeHub, {} },
+        { "page-04-settings", PageId::SettingsHub, {} },
+        { "page-07-plan-setup", PageId::PlanSetup, {} },
+        { "page-09-menu-view", PageId::MenuView, {} },
+        { "page-10-analysis", PageId::Analysis, {} },
+        { "page-11-archive-entry", PageId::ArchiveEntry, {} },
+        { "page-12-archive-display", PageId::ArchiveDisplay, {} },
+        { "page-13-plan-editor", PageId::PlanEditor, {} },
+        { "knowledge", PageId::Knowledge, {} },
+        { "info-health", PageId::Health, {} },
+        { "info-immunisation", PageId::Immunisation, {} },
+        { "info-classes", PageId::Classes, {} },
+        { "info-attendance", PageId::Attendance, {} },
+        { "info-purchase-list", PageId::PurchaseList, {} },
+        { "info-vaccines", PageId::VaccineList, {} },
+        { "info-class-members", PageId::ClassMembers, {} },
+        { "recipe-foods", PageId::Foods, {} },
+        { "recipe-dishes", PageId::Dishes, {} },
+        { "recipe-set-meals", PageId::SetMeals, {} },
+        { "recipe-meal-time-dishes", PageId::MealTimeDishes, {} },
+        { "settings-accounts", PageId::Accounts, {} },
+        { "settings-roles", PageId::Roles, {} },
+        { "settings-backup", PageId::Backup, {} },
+        { "settings-password", PageId::PasswordChange, {} },
+        { "dialog-about", PageId::CenterHub, dialog<CAboutDlg>("dialog-about") },
+        { "dialog-help", PageId::CenterHub, dialog<CHelpDlg>("dialog-help") },
+        { "dialog-account", PageId::Accounts, [](TourContext& tour) {
+            CYysCreatDlg account(QStringLiteral("admin"), &tour.mainWindow());
+            tour.save(&account, QStringLiteral("dialog-account"));
+        } },
+    };
+    // clang-format on
+}
+
+} // namespace pelinor

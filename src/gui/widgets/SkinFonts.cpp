@@ -1,0 +1,33 @@
+#include "widgets/SkinFonts.h"
+
+#include <QStringList>
+
+namespace pelinor {
+
+QStringList cjkFallbackFamilies()
+{
+    return { QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC"),
+        QStringLiteral("Droid Sans Fallback") };
+}
+
+QFont namedFont(const QString& family, int pixelHeight)
+{
+    QFont font;
+    font.setFamilies(QStringList { family } + cjkFallbackFamilies());
+    if (pixelHeight > 0) {
+        font.setPixelSize(pixelHeight);
+    }
+    return font;
+}
+
+QFont songFont(int pixelHeight)
+{
+    QFont font;
+    font.setFamilies(QStringList { QStringLiteral("宋体"), QStringLiteral("SimSun") } + cjkFallbackFamilies());
+    if (pixelHeight > 0) {
+        font.setPixelSize(pixelHeight);
+    }
+    return font;
+}
+
+} // namespace pelinor
