@@ -4,6 +4,11 @@
 #include "admin/CYysglDlg.h"
 #include "library/CCookMageDlg.h"
 #include "library/CFoodMageDlg.h"
+#include "records/CBjPerSonDlg.h"
+#include "records/CBjSetDlg.h"
+#include "records/CYydaAddDlg.h"
+#include "records/CYydaCjDlg.h"
+#include "records/CYydaDisplayDlg.h"
 #include "shell/CNoticePage.h"
 #include "shell/CWelcomePage.h"
 
@@ -21,17 +26,16 @@ QWidget* notice(PageId page)
 // One line per page: replace `notice(page)` by the page's own class when its module is built.
 QWidget* createModulePage(PageId page, CLumarooDlg* mainWindow)
 {
-    (void)mainWindow;
     // clang-format off
     switch (page) {
     // Pages of the content area.
-    case PageId::ArchiveList: return notice(page); // CYydaCjDlg
+    case PageId::ArchiveList: return new CYydaCjDlg(mainWindow);
     case PageId::PlanList: return notice(page); // CYypcDlg
     case PageId::PlanSetup: return notice(page); // CYypcDhDlg
     case PageId::MenuView: return notice(page); // CYypcViewDlg
     case PageId::Analysis: return notice(page); // CYypcFxDlg
-    case PageId::ArchiveEntry: return notice(page); // CYydaAddDlg
-    case PageId::ArchiveDisplay: return notice(page); // CYydaDisplayDlg
+    case PageId::ArchiveEntry: return new CYydaAddDlg(mainWindow);
+    case PageId::ArchiveDisplay: return new CYydaDisplayDlg(mainWindow);
     case PageId::PlanEditor: return notice(page); // CYypcAddDlg
     case PageId::Knowledge: return notice(page); // CYysZsDlg
 
@@ -39,10 +43,10 @@ QWidget* createModulePage(PageId page, CLumarooDlg* mainWindow)
     case PageId::Health: return notice(page); // CHealthDlg
     case PageId::Attendance: return notice(page); // CKqglDlg
     case PageId::Immunisation: return notice(page); // CWsmyDlg
-    case PageId::Classes: return notice(page); // CBjSetDlg
+    case PageId::Classes: return new CBjSetDlg(mainWindow);
     case PageId::PurchaseList: return notice(page); // CCgqdDlg
     case PageId::VaccineList: return notice(page); // CMyymDlg
-    case PageId::ClassMembers: return notice(page); // CBjPerSonDlg
+    case PageId::ClassMembers: return new CBjPerSonDlg(mainWindow);
     case PageId::InfoWelcome: return new CWelcomePage(QStringLiteral(":/skin/welcome-info.svg"), QStringLiteral("信息管理：健康体检、卫生免疫、班级管理、考勤管理、采购清单"));
 
     // Recipe hub.

@@ -2,6 +2,7 @@
 
 #include "admin/CYysCreatDlg.h"
 #include "library/LibraryTour.h"
+#include "records/RecordsTour.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CHelpDlg.h"
 #include "shell/CLumarooDlg.h"
@@ -33,13 +34,13 @@ std::vector<TourStep> tourSteps()
         { "page-07-plan-setup", PageId::PlanSetup, {} },
         { "page-09-menu-view", PageId::MenuView, {} },
         { "page-10-analysis", PageId::Analysis, {} },
-        { "page-11-archive-entry", PageId::ArchiveEntry, {} },
-        { "page-12-archive-display", PageId::ArchiveDisplay, {} },
+        { "page-11-archive-entry", PageId::ArchiveEntry, tourArchiveEntry },
+        { "page-12-archive-display", PageId::ArchiveDisplay, tourArchiveDisplay },
         { "page-13-plan-editor", PageId::PlanEditor, {} },
         { "knowledge", PageId::Knowledge, {} },
         { "info-health", PageId::Health, {} },
         { "info-immunisation", PageId::Immunisation, {} },
-        { "info-classes", PageId::Classes, {} },
+        { "info-classes", PageId::Classes, tourClassMove },
         { "info-attendance", PageId::Attendance, {} },
         { "info-purchase-list", PageId::PurchaseList, {} },
         { "info-vaccines", PageId::VaccineList, {} },
@@ -68,6 +69,8 @@ std::vector<TourStep> tourSteps()
             CYysCreatDlg account(QStringLiteral("admin"), &tour.mainWindow());
             tour.save(&account, QStringLiteral("dialog-account"));
         } },
+        { "dialog-class-edit", PageId::CenterHub, tourClassEditDialog },
+        { "dialog-person-picker", PageId::CenterHub, tourPersonPicker },
     };
     // clang-format on
 }

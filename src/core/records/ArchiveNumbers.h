@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace pelinor {
+
+// Archive numbers (ArchID): the two-digit year of today followed by a six-digit running number
+// that starts again at 000000 every year. The next free number of the current year.
+std::string newArchiveId();
+
+// Student numbers: a two-digit class code (the class's position in the stored class order) followed
+// by a three-digit sequence number within the class.
+std::string classCode(int position);
+std::string sequenceText(int number);
+
+// The sequence number of a student number: its last three characters; 0 when they are no number.
+int studentSequence(const std::string& studentId);
+
+// The student number the form shows when `className` is chosen for the archive `archId`: the
+// stored one when the archive is already in that class, otherwise the class code followed by one
+// more than the highest sequence number of the class (001 for an empty class). Empty when the
+// class does not exist.
+std::string studentNumberForForm(const std::string& archId, const std::string& className);
+
+// The position of a class in the stored class order; -1 when there is no such class.
+int classPosition(const std::string& className);
+
+} // namespace pelinor

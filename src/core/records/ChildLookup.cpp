@@ -1,0 +1,32 @@
+#include "records/ChildLookup.h"
+
+#include "db/CppSQLite3DB.h"
+#include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
+
+namespace pelinor {
+
+std::vector<ChildRef> pickableChildren(const std::string& className)
+{
+    CppSQLite3DB db;
+    db.open(GetDatabasePath(RecordDb));
+    std::vector<ChildRef> children;
+    for (auto query = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", className)); !query.eof();
+         query.nextRow()) {
+        children.push_back({ query.getStringField(0), query.getStringField(1) });
+    }
+    return children;
+}
+
+RecordOutcome checkChildPick(const std::string& className, const std::string& archId)
+{
+    if (className.empty()) {
+        return RecordOutcome::refused("请选择班级！");
+    }
+    if (archId.empty()) {
+        return RecordOutcome::refused("请选择对象！");
+    }
+    return RecordOutcome::done();
+}
+
+} // namespace pelinor

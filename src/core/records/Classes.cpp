@@ -1,0 +1,229 @@
+#include "records/Classes.h"
+
+#include "common/DecimalText.h"
+#include "common/ItemList.h"
+#include "db/CppSQLite3DB.h"
+#include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
+#include "db/TransactionGuard.h"
+#include "records/ArchiveNumbers.h"
+
+#include <algorithm>
+
+namespace pelinor {
+
+namespace {
+
+void openRecordDb(CppSQLite3DB& db)
+{
+    db.open(GetDatabasePath(RecordDb));
+}
+
+RecordOutcome checkNewName(CppSQLite3DB& db, const std::string& name)
+{
+    if (name.empty()) {
+        return RecordOutcome::refused("请填写班级名称");
+    }
+    if (name.find(kItemSeparator) != std::string::npos) {
+        return RecordOutcome::refused("班级名称不能含有“；”");
+    }
+    if (!db.execQuery(formatSql("SELECT * FROM  ClassInfo WHERE  ClassName = '%s'", name)).eof()) {
+        return RecordOutcome::refused("该名称已经存在，请重新输入！");
+    }
+    return RecordOutcome::done();
+}
+
+// The class name inside every "；" list of `table`.`column` whose rows pass `filter`, rewritten row
+// by row. `key` singles a row out together with its old list text.
+void renameListItems(CppSQLite3DB& db,
+    const std::string& table,
+    const std::string& key,
+    const std::string& column,
+    const std::string& filter,
+    const std::string& oldName,
+    const std::string& newName)
+{
+    struct Change
+    {
+        long long key;
+        std::string before;
+        std::string after;
+    };
+    std::vector<Change> changes;
+    auto query = db.execQuery("SELECT " + key + ", " + column + " FROM " + table + filter);
+    for (; !query.eof(); query.nextRow()) {
+        std::string list = query.getStringField(1);
+        if (containsItem(list, oldName)) {
+            changes.push_back({ query.getInt64Field(0), list, replaceItem(list, oldName, newName) });
+        }
+    }
+    query.finalize();
+    for (const auto& change : changes) {
+        db.execQuery(formatSql(
+            "UPDATE " + table + " SET " + column + " = '%s' WHERE " + key + " = '%lld' AND " + column + " = '%s'",
+            change.after, change.key, change.before));
+    }
+}
+
+} // namespace
+
+std::vector<ClassRow> loadClasses()
+{
+    CppSQLite3DB db;
+    openRecordDb(db);
+    std::vector<ClassRow> classes;
+    for (auto query = db.execQuery("SELECT * FROM ClassInfo"); !query.eof(); query.nextRow()) {
+        classes.push_back({ query.getIntField(0), query.getStringField(1) });
+    }
+    return classes;
+}
+
+std::vector<std::string> loadClassNames()
+{
+    std::vector<std::string> names;
+    for (auto& row : loadClasses()) {
+        names.push_back(std::move(row.name));
+    }
+    return names;
+}
+
+int findClassId(const std::string& name)
+{
+    CppSQLite3DB db;
+    openRecordDb(db);
+    auto query = db.execQuery(formatSql("SELECT * FROM ClassInfo WHERE ClassName = '%s'", name));
+    return query.eof() ? -1 : query.getIntField(0);
+}
+
+int nextClassId()
+{
+    CppSQLite3DB db;
+    openRecordDb(db);
+    int next = 0;
+    for (auto query = db.execQuery("SELECT *  FROM ClassInfo ORDER BY ID DESC"); !query.eof(); query.nextRow()) {
+        next = std::max(next, query.getIntField(0) + 1);
+    }
+    return next;
+}
+
+bool isProtectedClass(const std::string& name)
+{
+    return name == "小班" || name == "中班" || name == "大班";
+}
+
+RecordOutcome addClass(const std::string& typedName)
+{
+    const std::string name = trimmedText(typedName);
+    const int id = nextClassId();
+    CppSQLite3DB db;
+    openRecordDb(db);
+    if (auto refusal = checkNewName(db, name); !refusal.ok()) {
+        return refusal;
+    }
+    db.execQuery(formatSql("INSERT INTO ClassInfo VALUES('%d','%s')", id, name));
+    return RecordOutcome::done();
+}
+
+RecordOutcome renameClass(const std::string& oldName, const std::string& typedName)
+{
+    const std::string newName = trimmedText(typedName);
+    CppSQLite3DB db;
+    openRecordDb(db);
+    auto found = db.execQuery(formatSql("SELECT * FROM ClassInfo WHERE ClassName = '%s'", oldName));
+    if (found.eof()) {
+        return RecordOutcome::refused("请选择修改班级！");
+    }
+    const int id = found.getIntField(0);
+    found.finalize();
+    if (auto refusal = checkNewName(db, newName); !refusal.ok()) {
+        return refusal;
+    }
+
+    // The other files join this connection so that the class and every record naming it change
+    // together or not at all.
+    db.execQuery(formatSql("ATTACH DATABASE '%s' AS sysmanager", GetDatabasePath(SysManagerDb)));
+    db.execQuery(formatSql("ATTACH DATABASE '%s' AS pantry", GetDatabasePath(PantryDb)));
+    db.execQuery(formatSql("ATTACH DATABASE '%s' AS package", GetDatabasePath(PackageDb)));
+    TransactionGuard transaction(db);
+    db.execQuery(formatSql("UPDATE ClassInfo SET ClassName = '%s' WHERE ID = '%d'", newName, id));
+    db.execQuery(formatSql("UPDATE main.ArchivesBase SET Class = '%s' WHERE Class = '%s'", newName, oldName));
+    db.execQuery(formatSql("UPDATE main.KaoQin SET Class = '%s' WHERE Class = '%s'", newName, oldName));
+    db.execQuery(formatSql("UPDATE sysmanager.KqCheckIn SET Class = '%s' WHERE Class = '%s'", newName, oldName));
+    db.execQuery(formatSql("UPDATE sysmanager.YmCheckIn SET Class = '%s' WHERE Class = '%s'", newName, oldName));
+    // A personal plan's subject is a child's name, never a list of classes.
+    renameListItems(
+        db, "pantry.PantryRecord", "PrecordID", "PrecordSujects", " WHERE PrecordKind <> '个人'", oldName, newName);
+    renameListItems(db, "package.PackageName", "ID", "PackageObject", "", oldName, newName);
+    transaction.commit();
+    return RecordOutcome::done();
+}
+
+RecordOutcome deleteClass(const std::string& name)
+{
+    if (isProtectedClass(name)) {
+        return RecordOutcome::refused("不能删除小班、中班和大班！");
+    }
+    CppSQLite3DB db;
+    openRecordDb(db);
+    if (!db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", name)).eof()) {
+        return RecordOutcome::refused("该班内还有学生，无法删除！");
+    }
+    db.execQuery(formatSql("DELETE  FROM ClassInfo WHERE ClassName = '%s'", name));
+    return RecordOutcome::done();
+}
+
+std::vector<ChildRef> childrenOfClass(const std::string& className)
+{
+    CppSQLite3DB db;
+    openRecordDb(db);
+    std::vector<ChildRef> children;
+    for (auto query = db.execQuery(formatSql("SELECT *  FROM ArchivesBase WHERE Class = '%s'", className));
+         !query.eof(); query.nextRow()) {
+        children.push_back({ query.getStringField(0), query.getStringField(1) });
+    }
+    return children;
+}
+
+RecordOutcome moveChildren(
+    const std::string& sourceClass, const std::string& targetClass, const std::vector<std::string>& archIds)
+{
+    if (targetClass.empty()) {
+        return RecordOutcome::refused("请选择目标班级");
+    }
+    if (targetClass == sourceClass) {
+        return RecordOutcome::refused("目标班级与调整班级不能相同");
+    }
+    const int position = classPosition(targetClass);
+    if (position < 0) {
+        return RecordOutcome::refused("请选择目标班级");
+    }
+    const std::string code = classCode(position);
+
+    CppSQLite3DB db;
+    openRecordDb(db);
+    TransactionGuard transaction(db);
+    for (const auto& archId : archIds) {
+        // A child already in the target class (picked twice, or from an earlier class choice) keeps its number.
+        auto current = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE ArchID = '%s'", archId));
+        if (current.eof() || current.getStringField(9) == targetClass) {
+            continue;
+        }
+        current.finalize();
+        // The next sequence number follows the class's size, and never falls back onto a number a
+        // child of the class already holds (a class that lost a child in the middle).
+        int count = 0;
+        int highest = 0;
+        for (auto query = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", targetClass));
+             !query.eof(); query.nextRow()) {
+            ++count;
+            highest = std::max(highest, studentSequence(query.getStringField(10)));
+        }
+        const std::string studentId = code + sequenceText(std::max(count, highest) + 1);
+        db.execQuery(formatSql("UPDATE ArchivesBase SET Class = '%s',StudentID = '%s' WHERE ArchID = '%s'", targetClass,
+            studentId, archId));
+    }
+    transaction.commit();
+    return RecordOutcome::done();
+}
+
+} // namespace pelinor

@@ -1,0 +1,94 @@
+#include "records/CBjPerSonDlg.h"
+
+#include "records/Archives.h"
+#include "records/Classes.h"
+#include "records/RecordsUi.h"
+#include "shell/CLumarooDlg.h"
+#include "widgets/CListCtrlCl.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/DatabaseError.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace pelinor {
+
+CBjPerSonDlg::CBjPerSonDlg(CLumarooDlg* mainWindow, QWidget* parent)
+    : CSkinPage(parent)
+    , m_mainWindow(mainWindow)
+    , m_class(new QComboBox(this))
+    , m_members(new CListCtrlCl(this))
+{
+    m_class->setObjectName(QStringLiteral("memberClassCombo"));
+    m_class->setMinimumWidth(160);
+    m_members->setObjectName(QStringLiteral("memberList"));
+    m_members->setColumns(
+        { QStringLiteral("学号"), QStringLiteral("姓名"), QStringLiteral("性别"), QStringLiteral("出生日期"),
+            QStringLiteral("身高"), QStringLiteral("体重"), QStringLiteral("家庭住址") },
+        { 64, 70, 44, 92, 56, 56, 0 });
+    m_members->setAlignmentString(QStringLiteral("1111110"));
+    m_members->setSkinnedRowHeight();
+    auto* back
+        = recordsButton(QStringLiteral("backToClassesButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("班级："), this));
+    top->addWidget(m_class);
+    top->addStretch();
+    top->addWidget(back);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addLayout(top);
+    layout->addWidget(m_members, 1);
+
+    connect(m_class, &QComboBox::activated, this, &CBjPerSonDlg::showClass);
+    connect(back, &QAbstractButton::clicked, this, &CBjPerSonDlg::backToClasses);
+    refresh();
+}
+
+void CBjPerSonDlg::refresh()
+{
+    std::vector<std::string> names;
+    if (!runDatabaseWork([&] { names = loadClassNames(); })) {
+        return;
+    }
+    fillCombo(m_class, names, 0);
+    showClass();
+}
+
+void CBjPerSonDlg::showClass()
+{
+    m_members->clearRows();
+    if (m_class->currentIndex() < 0) {
+        return;
+    }
+    std::vector<ArchiveRecord> children;
+    if (!runDatabaseWork([&] { children = archivesOfClass(ss(m_class->currentText())); })) {
+        return;
+    }
+    for (const auto& c : children) {
+        m_members->appendRow(
+            { qs(c.studentId), qs(c.archName), qs(c.gender), qs(c.birth), qs(c.height), qs(c.weight), qs(c.address) });
+    }
+}
+
+void CBjPerSonDlg::backToClasses()
+{
+    if (m_mainWindow) {
+        m_mainWindow->showPage(PageId::Classes);
+    }
+}
+
+QComboBox* CBjPerSonDlg::classCombo() const
+{
+    return m_class;
+}
+
+CListCtrlCl* CBjPerSonDlg::memberList() const
+{
+    return m_members;
+}
+
+} // namespace pelinor

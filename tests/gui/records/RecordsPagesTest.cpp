@@ -1,0 +1,337 @@
+#include "../GuiTestSupport.h"
+#include "TempDataFolder.h"
+#include "common/Clock.h"
+#include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
+#include "records/Archives.h"
+#include "records/CBjEditDlg.h"
+#include "records/CBjPerSonDlg.h"
+#include "records/CBjSetDlg.h"
+#include "records/CSelPerSonDlg.h"
+#include "records/CYydaAddDlg.h"
+#include "records/CYydaCjDlg.h"
+#include "records/CYydaDisplayDlg.h"
+#include "shell/CLumarooDlg.h"
+#include "widgets/CListCtrlCl.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/FakePrompter.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace pelinor;
+
+namespace {
+
+class RecordsPagesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setProgramClock(std::make_shared<FixedClock>(DateTime { 2014, 3, 1, 9, 30, 0 }));
+        test::logInAs("admin", "vanto");
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        setProgramClock(nullptr);
+    }
+
+    CLumarooDlg& window()
+    {
+        if (!m_window) {
+            m_window = std::make_unique<CLumarooDlg>();
+        }
+        return *m_window;
+    }
+
+    template <typename Page> Page* page(PageId id)
+    {
+        auto* found = window().pageAs<Page>(id);
+        EXPECT_NE(found, nullptr);
+        return found;
+    }
+
+    static void click(QWidget* page, const char* button)
+    {
+        auto* found = page->findChild<CPictureButton*>(QString::fromLatin1(button));
+        ASSERT_NE(found, nullptr) << button;
+        found->click();
+    }
+
+    static void choose(QComboBox* combo, int index)
+    {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    void addChild(
+        const std::string& archId, const std::string& name, const std::string& className, const std::string& studentId)
+    {
+        m_folder.exec(RecordDb,
+            formatSql("INSERT INTO ArchivesBase (ArchID, ArchName, Gender, Height, Weight, Birth, Class, StudentID) "
+                      "VALUES('%s','%s','女','100','16','2011-09-30','%s','%s')",
+                archId, name, className, studentId));
+    }
+
+    test::GuiFixture m_gui;
+    test::TempDataFolder& m_folder = m_gui.folder;
+    std::shared_ptr<FakePrompter>& m_prompts = m_gui.prompts;
+    std::unique_ptr<CLumarooDlg> m_window;
+};
+
+TEST_F(RecordsPagesTest, AChildIsAddedEditedViewedAndDeleted)
+{
+    auto* list = page<CYydaCjDlg>(PageId::ArchiveList);
+    auto* form = page<CYydaAddDlg>(PageId::ArchiveEntry);
+    auto* display = page<CYydaDisplayDlg>(PageId::ArchiveDisplay);
+    ASSERT_TRUE(list && form && display);
+
+    // Nothing selected: view and edit say so.
+    click(list, "viewButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请选择查看信息"));
+    EXPECT_EQ(m_prompts->lastCaption(), QStringLiteral("系统提示"));
+    click(list, "editButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请选择编辑信息"));
+
+    click(list, "addButton");
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveEntry);
+    EXPECT_EQ(form->edit("archIdEdit")->text(), QStringLiteral("14000000"));
+    EXPECT_EQ(form->edit("studentIdEdit")->text(), QStringLiteral("00001"));
+
+    click(form, "saveButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("姓名不能为空"));
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveEntry);
+
+    form->edit("nameEdit")->setText(QStringLiteral("王小丫"));
+    QTest::keyClicks(form->edit("heightEdit"), QStringLiteral("9a8.5x"));
+    click(form, "saveButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请输入体重"));
+    QTest::keyClicks(form->edit("weightEdit"), QStringLiteral("15"));
+    QTest::keyClicks(form->edit("guardianTelEdit"), QStringLiteral("138001380001234"));
+    form->date("birthDate")->setDate(QDate(2011, 9, 30));
+    choose(form->combo("classCombo"), 1);
+    EXPECT_EQ(form->edit("heightEdit")->text(), QStringLiteral("98.5"));
+    EXPECT_EQ(form->edit("guardianTelEdit")->text(), QStringLiteral("13800138000"));
+    EXPECT_EQ(form->edit("studentIdEdit")->text(), QStringLiteral("01001"));
+    form->check(QStringLiteral("allergy0"))->setChecked(true);
+    form->edit("allergyOther")->setText(QStringLiteral("花粉"));
+    form->check(QStringLiteral("illnessNone"))->setChecked(true);
+    form->check(QStringLiteral("signF2"))->setChecked(true);
+    form->check(QStringLiteral("signF8"))->setChecked(true);
+    click(form, "saveButton");
+
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveList);
+    ASSERT_EQ(list->archiveList()->rowCount(), 1);
+    EXPECT_EQ(list->archiveList()->itemText(0, 1), QStringLiteral("王小丫"));
+    EXPECT_EQ(list->archiveList()->itemText(0, 6), QStringLiteral("中班"));
+    auto stored = loadArchive("14000000");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->allergy, "青霉素；花粉");
+    EXPECT_EQ(stored->ill, "无");
+    EXPECT_EQ(stored->disable, "");
+    EXPECT_EQ(stored->lcbx, "F2；F8");
+    EXPECT_EQ(stored->birth, "2011-09-30");
+    EXPECT_EQ(stored->createdTime, "2014-03-01 09:30:00");
+
+    // Edit: the form shows what was saved; the class chosen again keeps the student number.
+    list->archiveList()->selectRow(0);
+    click(list, "editButton");
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveEntry);
+    EXPECT_TRUE(form->check(QStringLiteral("allergy0"))->isChecked());
+    EXPECT_FALSE(form->check(QStringLiteral("allergy1"))->isChecked());
+    EXPECT_EQ(form->edit("allergyOther")->text(), QStringLiteral("花粉"));
+    EXPECT_TRUE(form->check(QStringLiteral("illnessNone"))->isChecked());
+    EXPECT_TRUE(form->check(QStringLiteral("signF8"))->isChecked());
+    EXPECT_FALSE(form->check(QStringLiteral("signF1"))->isChecked());
+    choose(form->combo("classCombo"), 1);
+    EXPECT_EQ(form->edit("studentIdEdit")->text(), QStringLiteral("01001"));
+    form->edit("weightEdit")->setText(QStringLiteral("16"));
+    click(form, "saveButton");
+    EXPECT_EQ(loadArchives().size(), 1u);
+    EXPECT_EQ(list->archiveList()->itemText(0, 4), QStringLiteral("16"));
+
+    // View: the display page computes from the stored archive.
+    list->archiveList()->selectRow(0);
+    click(list, "viewButton");
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveDisplay);
+    EXPECT_EQ(display->boxText(QStringLiteral("年        龄：")), QStringLiteral("2岁6月"));
+    EXPECT_EQ(display->boxText(QStringLiteral("标准体重：")), QStringLiteral("11kg"));
+    EXPECT_EQ(display->boxText(QStringLiteral("临床体现：")), QStringLiteral("通过临床表现：缺乏铁、蛋白质、锰、锌。"));
+    EXPECT_EQ(display->boxText(QStringLiteral("Kaup指数：")), QStringLiteral("16.49"));
+    EXPECT_TRUE(display->evaluationBox()->toPlainText().startsWith(QStringLiteral("正常")));
+    click(display, "backToListButton");
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveList);
+
+    // Delete: cancelled first, then confirmed.
+    list->archiveList()->selectRow(0);
+    m_prompts->queueAnswer(false);
+    click(list, "deleteButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("确定要删除吗"));
+    EXPECT_EQ(m_prompts->lastCaption(), QStringLiteral("系统提示"));
+    EXPECT_EQ(list->archiveList()->rowCount(), 1);
+    list->archiveList()->selectRow(0);
+    m_prompts->queueAnswer(true);
+    click(list, "deleteButton");
+    EXPECT_EQ(list->archiveList()->rowCount(), 0);
+    EXPECT_TRUE(loadArchives().empty());
+}
+
+TEST_F(RecordsPagesTest, CancellingTheFormKeepsNothingAndAMissingPermissionStopsTheAction)
+{
+    auto* list = page<CYydaCjDlg>(PageId::ArchiveList);
+    auto* form = page<CYydaAddDlg>(PageId::ArchiveEntry);
+    ASSERT_TRUE(list && form);
+    click(list, "addButton");
+    form->edit("nameEdit")->setText(QStringLiteral("未保存"));
+    click(form, "cancelButton");
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveList);
+    EXPECT_TRUE(form->edit("nameEdit")->text().isEmpty());
+    EXPECT_TRUE(loadArchives().empty());
+
+    list->permissions().clear();
+    m_prompts->clear();
+    for (const char* button : { "viewButton", "addButton", "editButton", "deleteButton" }) {
+        click(list, button);
+        EXPECT_EQ(m_prompts->lastText(), QStringLiteral("对不起！您没有操作该模块的权限！")) << button;
+    }
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveList);
+}
+
+TEST_F(RecordsPagesTest, TwoChildrenMoveBetweenClassesByArchiveNumber)
+{
+    addChild("14000001", "甲", "小班", "00001");
+    addChild("14000002", "乙", "小班", "00002");
+    addChild("14000003", "丙", "小班", "00003");
+    addChild("14000004", "丁", "中班", "01001");
+    addChild("14000005", "乙", "大班", "02001"); // same name, other class: stays put
+    auto* classes = page<CBjSetDlg>(PageId::Classes);
+    ASSERT_TRUE(classes);
+    classes->refresh();
+
+    choose(classes->sourceCombo(), 0);
+    ASSERT_EQ(classes->sourceChildren()->rowCount(), 3);
+    classes->sourceChildren()->selectRow(1);
+    click(classes, "moveOneButton");
+    classes->sourceChildren()->selectRow(0);
+    click(classes, "moveOneButton");
+    ASSERT_EQ(classes->movedChildren()->rowCount(), 2);
+    EXPECT_EQ(classes->movedChildren()->itemText(0, 0), QStringLiteral("甲")); // the latest goes on top
+    EXPECT_EQ(classes->sourceChildren()->rowCount(), 1);
+
+    // Back and forth with the all-buttons changes nothing on disk.
+    click(classes, "moveBackAllButton");
+    EXPECT_EQ(classes->sourceChildren()->rowCount(), 3);
+    EXPECT_EQ(classes->movedChildren()->rowCount(), 0);
+    click(classes, "moveAllButton");
+    EXPECT_EQ(classes->movedChildren()->rowCount(), 3);
+    classes->movedChildren()->selectRow(0);
+    click(classes, "moveBackOneButton");
+    EXPECT_EQ(classes->movedChildren()->rowCount(), 2);
+    EXPECT_EQ(classes->sourceChildren()->itemText(0, 0), QStringLiteral("丙"));
+
+    click(classes, "applyMoveButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请选择目标班级"));
+    choose(classes->targetCombo(), 0);
+    click(classes, "applyMoveButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("目标班级与调整班级不能相同"));
+    EXPECT_EQ(loadArchive("14000001")->className, "小班");
+
+    choose(classes->targetCombo(), 1);
+    click(classes, "applyMoveButton");
+    EXPECT_EQ(classes->movedChildren()->rowCount(), 0);
+    EXPECT_EQ(classes->sourceChildren()->rowCount(), 0);
+    EXPECT_EQ(classes->sourceCombo()->currentIndex(), -1);
+    EXPECT_EQ(classes->targetCombo()->currentIndex(), -1);
+    EXPECT_EQ(loadArchive("14000001")->className, "中班");
+    EXPECT_EQ(loadArchive("14000001")->studentId, "01002");
+    EXPECT_EQ(loadArchive("14000002")->className, "中班");
+    EXPECT_EQ(loadArchive("14000002")->studentId, "01003");
+    EXPECT_EQ(loadArchive("14000003")->className, "小班");
+    EXPECT_EQ(loadArchive("14000005")->className, "大班");
+    EXPECT_EQ(loadArchive("14000005")->studentId, "02001");
+
+    // The member page lists the class it is switched to.
+    click(classes, "classMembersButton");
+    EXPECT_EQ(window().currentPage(), PageId::ClassMembers);
+    auto* members = page<CBjPerSonDlg>(PageId::ClassMembers);
+    choose(members->classCombo(), 1);
+    EXPECT_EQ(members->memberList()->rowCount(), 3);
+}
+
+TEST_F(RecordsPagesTest, ClassesAreAddedRenamedAndDeletedThroughTheirDialog)
+{
+    auto* classes = page<CBjSetDlg>(PageId::Classes);
+    ASSERT_TRUE(classes);
+    click(classes, "editClassButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请选择修改班级！"));
+    click(classes, "deleteClassButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请选择要删除的班级！"));
+
+    test::whenModal<CBjEditDlg>([this](CBjEditDlg* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("班级编辑"));
+        dialog->nameEdit()->setText(QStringLiteral("中班"));
+        dialog->accept();
+        EXPECT_EQ(m_prompts->lastText(), QStringLiteral("该名称已经存在，请重新输入！"));
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->nameEdit()->setText(QStringLiteral("Tom's 班"));
+        dialog->accept();
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    click(classes, "addClassButton");
+    ASSERT_EQ(classes->classList()->rowCount(), 4);
+    EXPECT_EQ(classes->classList()->itemText(3, 0), QStringLiteral("Tom's 班"));
+    EXPECT_EQ(classes->targetCombo()->count(), 4);
+
+    addChild("14000001", "甲", "Tom's 班", "03001");
+    classes->classList()->selectRow(3);
+    test::whenModal<CBjEditDlg>([](CBjEditDlg* dialog) {
+        EXPECT_EQ(dialog->nameEdit()->text(), QStringLiteral("Tom's 班"));
+        dialog->nameEdit()->setText(QStringLiteral("Ann's 班"));
+        dialog->accept();
+    });
+    click(classes, "editClassButton");
+    EXPECT_EQ(classes->classList()->itemText(3, 0), QStringLiteral("Ann's 班"));
+    EXPECT_EQ(loadArchive("14000001")->className, "Ann's 班");
+
+    classes->classList()->selectRow(0);
+    click(classes, "deleteClassButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("不能删除小班、中班和大班！"));
+    classes->classList()->selectRow(3);
+    click(classes, "deleteClassButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("该班内还有学生，无法删除！"));
+    deleteArchive("14000001");
+    classes->classList()->selectRow(3);
+    m_prompts->clear();
+    click(classes, "deleteClassButton");
+    EXPECT_EQ(m_prompts->texts(), QStringList { QStringLiteral("确定要删除吗？") });
+    EXPECT_EQ(m_prompts->lastCaption(), QStringLiteral("系统提示！"));
+    EXPECT_EQ(classes->classList()->rowCount(), 3);
+}
+
+TEST_F(RecordsPagesTest, ThePersonPickerAsksForAClassThenAChild)
+{
+    addChild("14000001", "甲", "中班", "01001");
+    addChild("14000002", "甲", "中班", "01002");
+    CSelPerSonDlg picker;
+    EXPECT_EQ(picker.windowTitle(), QStringLiteral("人员选择"));
+    picker.accept();
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请选择班级！"));
+    picker.classCombo()->setCurrentIndex(1);
+    ASSERT_EQ(picker.nameCombo()->count(), 2);
+    picker.accept();
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("请选择对象！"));
+    EXPECT_NE(picker.result(), QDialog::Accepted);
+    picker.nameCombo()->setCurrentIndex(1);
+    picker.accept();
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_EQ(picker.chosenChild(), (ChildRef { "14000002", "甲" }));
+}
+
+} // namespace
