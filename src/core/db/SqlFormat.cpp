@@ -55,7 +55,7 @@ std::string formatSqlArgs(std::string_view format, const std::vector<SqlArg>& ar
         }
         const char conversion = format[end];
         const SqlArg& arg = args[next++];
-        std::string spec(format.substr(i, end - i));
+        std::string conversionText(format.substr(i, end - i));
         char buffer[512];
         switch (conversion) {
         case 's':
@@ -73,7 +73,7 @@ std::string formatSqlArgs(std::string_view format, const std::vector<SqlArg>& ar
             }
             // Drop any length letters of the format; the value is always passed as long long.
             std::string flags;
-            for (char c : spec) {
+            for (char c : conversionText) {
                 if (c != 'l' && c != 'h' && c != 'j' && c != 'z' && c != 't' && c != 'q' && c != 'L') {
                     flags += c;
                 }
@@ -97,7 +97,7 @@ std::string formatSqlArgs(std::string_view format, const std::vector<SqlArg>& ar
                 fail(format, std::string("%") + conversion + " needs a number");
             }
             std::string flags;
-            for (char c : spec) {
+            for (char c : conversionText) {
                 if (c != 'l' && c != 'L') {
                     flags += c;
                 }
