@@ -6,16 +6,6 @@
 
 namespace pelinor {
 
-namespace {
-
-std::string connectionError(sqlite3* connection)
-{
-    const char* text = connection ? sqlite3_errmsg(connection) : nullptr;
-    return text ? text : "";
-}
-
-} // namespace
-
 CppSQLite3DB::~CppSQLite3DB()
 {
     close();
@@ -26,10 +16,10 @@ void CppSQLite3DB::open(const std::string& path)
     close();
     const int result = sqlite3_open(path.c_str(), &m_connection);
     if (result != SQLITE_OK) {
-        const std::string detail = connectionError(m_connection);
+        const CppSQLite3Exception error = CppSQLite3Exception::fromConnection(result, m_connection);
         sqlite3_close(m_connection);
         m_connection = nullptr;
-        throw CppSQLite3Exception(result, detail);
+        throw error;
     }
     sqlite3_busy_timeout(m_connection, m_busyTimeoutMs);
 }
@@ -73,7 +63,7 @@ CppSQLite3Query CppSQLite3DB::execQuery(const std::string& sql)
         return CppSQLite3Query(m_connection, statement, false);
     }
     const int finalizeResult = sqlite3_finalize(statement);
-    throw CppSQLite3Exception(finalizeResult, connectionError(m_connection));
+    throw CppSQLite3Exception::fromConnection(finalizeResult, m_connection);
 }
 
 void CppSQLite3DB::execScript(const std::string& sql)

@@ -21,6 +21,12 @@ const std::string& CppSQLite3Exception::errorMessage() const
     return m_message;
 }
 
+CppSQLite3Exception CppSQLite3Exception::fromConnection(int errorCode, sqlite3* connection)
+{
+    const char* text = connection ? sqlite3_errmsg(connection) : nullptr;
+    return CppSQLite3Exception(errorCode, text ? text : "");
+}
+
 const char* CppSQLite3Exception::errorCodeAsString(int errorCode)
 {
     switch (errorCode) {

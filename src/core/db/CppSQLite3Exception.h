@@ -2,6 +2,8 @@
 
 #include <string>
 
+struct sqlite3;
+
 namespace pelinor {
 
 // The one kind of error the database layer raises. Code 1000 marks errors found by the layer itself.
@@ -17,6 +19,8 @@ public:
     const std::string& errorMessage() const;
 
     static const char* errorCodeAsString(int errorCode);
+    // An error whose detail is the connection's own last error text (empty without a connection).
+    static CppSQLite3Exception fromConnection(int errorCode, sqlite3* connection);
 
 private:
     int m_code;

@@ -6,16 +6,6 @@
 
 namespace pelinor {
 
-namespace {
-
-std::string connectionError(sqlite3* connection)
-{
-    const char* text = connection ? sqlite3_errmsg(connection) : nullptr;
-    return text ? text : "";
-}
-
-} // namespace
-
 CppSQLite3Query::CppSQLite3Query(sqlite3* connection, sqlite3_stmt* statement, bool atEof)
     : m_connection(connection)
     , m_statement(statement)
@@ -78,7 +68,7 @@ void CppSQLite3Query::nextRow()
         const int finalizeResult = sqlite3_finalize(m_statement);
         m_statement = nullptr;
         m_ownsStatement = false;
-        throw CppSQLite3Exception(finalizeResult, connectionError(m_connection));
+        throw CppSQLite3Exception::fromConnection(finalizeResult, m_connection);
     }
 }
 
@@ -89,7 +79,7 @@ void CppSQLite3Query::finalize()
         m_statement = nullptr;
         m_ownsStatement = false;
         if (result != SQLITE_OK) {
-            throw CppSQLite3Exception(result, connectionError(m_connection));
+            throw CppSQLite3Exception::fromConnection(result, m_connection);
         }
     }
 }
