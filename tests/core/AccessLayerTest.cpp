@@ -1,10 +1,9 @@
+#include "TempDataFolder.h"
 #include "db/CppSQLite3DB.h"
 #include "db/CppSQLite3Exception.h"
 #include "db/DatabaseCatalog.h"
 #include "db/SqlFormat.h"
 #include "db/TransactionGuard.h"
-
-#include "TempDataFolder.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -25,8 +24,7 @@ protected:
     }
 
     // The message the user is shown for a failing call.
-    template <typename F>
-    std::string messageOf(F&& call)
+    template <typename F> std::string messageOf(F&& call)
     {
         try {
             call();
@@ -69,7 +67,7 @@ TEST_F(AccessLayerTest, ChangesReturnAQueryAtEndWhoseColumnsAreGuarded)
 
     CppSQLite3Query select = m_db.execQuery("SELECT ID, Name FROM T WHERE ID = 3");
     EXPECT_EQ(messageOf([&] { select.getIntField(select.numFields()); }),
-              "CPPSQLITE_ERROR[1000]: Invalid field index requested");
+        "CPPSQLITE_ERROR[1000]: Invalid field index requested");
     EXPECT_EQ(messageOf([&] { select.getIntField(-1); }), "CPPSQLITE_ERROR[1000]: Invalid field index requested");
 }
 
@@ -87,9 +85,10 @@ TEST_F(AccessLayerTest, ErrorsCarryTheirCodeNameAndDetail)
         { "syntax", [&] { m_db.execQuery("SELEC * FROM T"); }, "SQLITE_ERROR[1]: " },
         { "missing table", [&] { m_db.execQuery("SELECT * FROM Missing"); }, "SQLITE_ERROR[1]: " },
         { "empty query", [] { CppSQLite3Query().eof(); }, "CPPSQLITE_ERROR[1000]: Null Virtual Machine pointer" },
-        { "empty query row", [] { CppSQLite3Query().nextRow(); }, "CPPSQLITE_ERROR[1000]: Null Virtual Machine pointer" },
+        { "empty query row", [] { CppSQLite3Query().nextRow(); },
+            "CPPSQLITE_ERROR[1000]: Null Virtual Machine pointer" },
         { "empty query field", [] { CppSQLite3Query().getStringField(0); },
-          "CPPSQLITE_ERROR[1000]: Null Virtual Machine pointer" },
+            "CPPSQLITE_ERROR[1000]: Null Virtual Machine pointer" },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(messageOf(c.call), c.message) << c.what;

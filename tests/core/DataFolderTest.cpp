@@ -1,9 +1,9 @@
-#include "db/CppSQLite3DB.h"
 #include "db/DataFolder.h"
-#include "db/DatabaseCatalog.h"
-#include "db/SqlFormat.h"
 
 #include "TempDataFolder.h"
+#include "db/CppSQLite3DB.h"
+#include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
 
 #include <filesystem>
 #include <fstream>
@@ -34,14 +34,30 @@ TEST(DataFolderTest, EveryTableHasItsColumns)
         int columns;
     };
     const Case cases[] = {
-        { RecordDb, "ClassInfo", 2 },       { RecordDb, "ArchivesBase", 23 },   { RecordDb, "KaoQin", 7 },
-        { SysManagerDb, "KqCheckIn", 40 },  { SysManagerDb, "Myym", 5 },        { SysManagerDb, "YmCheckIn", 8 },
-        { SysManagerDb, "Management", 12 }, { SysManagerDb, "ManageRolse", 3 }, { SysManagerDb, "SJKBFTS", 3 },
-        { CookDb, "FoodType", 3 },          { CookDb, "FoodShow", 45 },         { CookDb, "FoodCollocation", 7 },
-        { CookDb, "CookType", 3 },          { CookDb, "CookShow", 14 },         { CookDb, "CookFood", 5 },
-        { CookDb, "CXC", 5 },               { GrightDb, "FoodBarter", 5 },      { GrightDb, "FoodPhaseg", 5 },
-        { PantryDb, "PantryRecord", 9 },    { PantryDb, "PantryCook", 9 },      { PackageDb, "PackageName", 4 },
-        { PackageDb, "PackageCook", 8 },    { NutrientDb, "NutrientType", 2 },  { NutrientDb, "NutrientShow", 10 },
+        { RecordDb, "ClassInfo", 2 },
+        { RecordDb, "ArchivesBase", 23 },
+        { RecordDb, "KaoQin", 7 },
+        { SysManagerDb, "KqCheckIn", 40 },
+        { SysManagerDb, "Myym", 5 },
+        { SysManagerDb, "YmCheckIn", 8 },
+        { SysManagerDb, "Management", 12 },
+        { SysManagerDb, "ManageRolse", 3 },
+        { SysManagerDb, "SJKBFTS", 3 },
+        { CookDb, "FoodType", 3 },
+        { CookDb, "FoodShow", 45 },
+        { CookDb, "FoodCollocation", 7 },
+        { CookDb, "CookType", 3 },
+        { CookDb, "CookShow", 14 },
+        { CookDb, "CookFood", 5 },
+        { CookDb, "CXC", 5 },
+        { GrightDb, "FoodBarter", 5 },
+        { GrightDb, "FoodPhaseg", 5 },
+        { PantryDb, "PantryRecord", 9 },
+        { PantryDb, "PantryCook", 9 },
+        { PackageDb, "PackageName", 4 },
+        { PackageDb, "PackageCook", 8 },
+        { NutrientDb, "NutrientType", 2 },
+        { NutrientDb, "NutrientShow", 10 },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(columnCount(c.db, folder, c.table), c.columns) << c.table;

@@ -1,8 +1,8 @@
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
 #include "db/SqlFormat.h"
 
 #include "TempDataFolder.h"
+#include "db/CppSQLite3DB.h"
+#include "db/DatabaseCatalog.h"
 
 #include <gtest/gtest.h>
 

@@ -17,7 +17,8 @@ TEST(TextCodecTest, ChineseRoundTripsAndAsciiStaysAsItIs)
     }
     // Two GBK bytes a character, three UTF-8 bytes.
     EXPECT_EQ(FromDatabaseText("大班"), "\xB4\xF3\xB0\xE0");
-    std::string gbk = "\xB4\xF3\xB0\xE0" "A";
+    std::string gbk = "\xB4\xF3\xB0\xE0"
+                      "A";
     ToDatabaseText(gbk);
     EXPECT_EQ(gbk, "大班A");
     EXPECT_EQ(gbk.size(), 7u);

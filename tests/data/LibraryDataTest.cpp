@@ -1,10 +1,9 @@
 // Checks of the library we ship: every number traceable, every name resolvable, nothing that the
 // program's own rules would refuse.
+#include "TempDataFolder.h"
 #include "common/DishComposition.h"
 #include "db/CppSQLite3DB.h"
 #include "db/DatabaseCatalog.h"
-
-#include "TempDataFolder.h"
 
 #include <cmath>
 #include <fstream>
@@ -92,8 +91,9 @@ std::set<std::string> energyExceptions()
 
 TEST_F(LibraryDataTest, FoodsAreManyUniqueAndTheirEnergyFitsTheirMacronutrients)
 {
-    const auto foods = rows(CookDb, "SELECT FoodID, FoodName, FoodEnergy, FoodProtein, FoodFat, FoodCarbohydrate "
-                                    "FROM FoodShow");
+    const auto foods = rows(CookDb,
+        "SELECT FoodID, FoodName, FoodEnergy, FoodProtein, FoodFat, FoodCarbohydrate "
+        "FROM FoodShow");
     EXPECT_GE(foods.size(), 400u);
     const auto exceptions = energyExceptions();
     std::set<std::string> names;
@@ -102,8 +102,8 @@ TEST_F(LibraryDataTest, FoodsAreManyUniqueAndTheirEnergyFitsTheirMacronutrients)
         EXPECT_TRUE(names.insert(food[1]).second) << "duplicate food " << food[1];
         EXPECT_TRUE(ids.insert(food[0]).second) << "duplicate FoodID " << food[0];
         const double energy = std::stod(food[2].empty() ? "0" : food[2]);
-        const double atwater = 4 * std::atof(food[3].c_str()) + 9 * std::atof(food[4].c_str())
-            + 4 * std::atof(food[5].c_str());
+        const double atwater
+            = 4 * std::atof(food[3].c_str()) + 9 * std::atof(food[4].c_str()) + 4 * std::atof(food[5].c_str());
         if (exceptions.count(food[1]) || exceptions.count(food[0])) {
             continue;
         }
@@ -128,8 +128,9 @@ TEST_F(LibraryDataTest, DishesAreUniqueAndMadeOfCatalogueFoodsThatGoTogether)
         EXPECT_TRUE(dishNames.insert(dish[1]).second) << "duplicate dish " << dish[1];
         EXPECT_NE(dish[3].find("儿童"), std::string::npos) << dish[1] << " is not under a children's category";
 
-        const auto ingredients = rows(CookDb, "SELECT CookFoodFID, CookFoodWeight FROM CookFood WHERE CookFoodCID = '"
-                                          + dish[0] + "' ORDER BY CookFoodID");
+        const auto ingredients = rows(CookDb,
+            "SELECT CookFoodFID, CookFoodWeight FROM CookFood WHERE CookFoodCID = '" + dish[0]
+                + "' ORDER BY CookFoodID");
         EXPECT_FALSE(ingredients.empty()) << dish[1];
         double total = 0;
         std::string incompatibleText;
@@ -138,7 +139,8 @@ TEST_F(LibraryDataTest, DishesAreUniqueAndMadeOfCatalogueFoodsThatGoTogether)
             total += std::atof(ingredient[1].c_str());
             // The dish dialog's own rule: a food whose base name stands in the collected text is refused.
             const std::string base = baseName(nameById[ingredient[0]]);
-            EXPECT_EQ(incompatibleText.find(base), std::string::npos) << dish[1] << " combines foods that clash: " << base;
+            EXPECT_EQ(incompatibleText.find(base), std::string::npos)
+                << dish[1] << " combines foods that clash: " << base;
             for (const auto& pair : incompatible) {
                 if (pair[0] == base) {
                     incompatibleText += pair[1] + "；";
@@ -213,7 +215,8 @@ TEST_F(LibraryDataTest, TheSymptomPagesFindTheirNutrients)
 {
     const auto nutrients = column(NutrientDb, "SELECT NutrientName FROM NutrientShow");
     EXPECT_GE(nutrients.size(), 20u);
-    for (const char* name : { "蛋白质", "碳水化合物", "脂肪", "维生素B6", "维生素C", "维生素E", "钙", "铁", "锌", "硒", "钠" }) {
+    for (const char* name :
+        { "蛋白质", "碳水化合物", "脂肪", "维生素B6", "维生素C", "维生素E", "钙", "铁", "锌", "硒", "钠" }) {
         EXPECT_TRUE(nutrients.count(name)) << name;
     }
 }

@@ -3,6 +3,7 @@
 #include "common/AppInfo.h"
 #include "db/CppSQLite3DB.h"
 #include "db/DatabaseCatalog.h"
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
 #include "db/TransactionGuard.h"
 
@@ -25,17 +26,11 @@ AccountResult done()
     return result;
 }
 
-void openSysManager(CppSQLite3DB& db)
-{
-    db.open(GetDatabasePath(SysManagerDb));
-}
-
 } // namespace
 
 std::vector<AccountRow> Accounts::list()
 {
-    CppSQLite3DB db;
-    openSysManager(db);
+    DatabaseConnection db(SysManagerDb);
     std::vector<AccountRow> rows;
     for (CppSQLite3Query query = db.execQuery("SELECT * FROM Management"); !query.eof(); query.nextRow()) {
         rows.push_back({ query.getStringField(1), query.getStringField(10), query.getStringField(6),
@@ -46,8 +41,7 @@ std::vector<AccountRow> Accounts::list()
 
 std::vector<RoleEntry> Accounts::roles()
 {
-    CppSQLite3DB db;
-    openSysManager(db);
+    DatabaseConnection db(SysManagerDb);
     std::vector<RoleEntry> result;
     for (CppSQLite3Query query = db.execQuery("SELECT * FROM ManageRolse ORDER BY RolseID ASC"); !query.eof();
          query.nextRow()) {
@@ -58,8 +52,7 @@ std::vector<RoleEntry> Accounts::roles()
 
 std::optional<AccountForm> Accounts::load(const std::string& userName)
 {
-    CppSQLite3DB db;
-    openSysManager(db);
+    DatabaseConnection db(SysManagerDb);
     CppSQLite3Query query = db.execQuery(formatSql("SELECT * FROM Management where ManageUser = '%s'", userName));
     if (query.eof()) {
         return std::nullopt;
@@ -79,8 +72,7 @@ std::optional<AccountForm> Accounts::load(const std::string& userName)
 
 int Accounts::roleIdOf(const std::string& roleName)
 {
-    CppSQLite3DB db;
-    openSysManager(db);
+    DatabaseConnection db(SysManagerDb);
     CppSQLite3Query query = db.execQuery(formatSql("SELECT * FROM ManageRolse WHERE RolseName = '%s'", roleName));
     return query.eof() ? -1 : query.getIntField(0);
 }
@@ -114,8 +106,7 @@ AccountResult Accounts::save(AccountForm& form, const std::string& loggedInUser,
         form.confirmation = kBuiltInPassword;
     }
 
-    CppSQLite3DB db;
-    openSysManager(db);
+    DatabaseConnection db(SysManagerDb);
     // An edit deletes the row and inserts it again: both or neither, so an account is never lost.
     TransactionGuard transaction(db);
     const bool existing = !db.execQuery(formatSql("SELECT * FROM Management WHERE ManageID = '%d'", form.id)).eof();
@@ -147,8 +138,7 @@ AccountResult Accounts::remove(const std::string& userName, const std::string& l
     if (userName == loggedInUser) {
         return refused("不能删除正在登录的用户！");
     }
-    CppSQLite3DB db;
-    openSysManager(db);
+    DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("DELETE  FROM Management WHERE ManageUser = '%s'", userName));
     return done();
 }
@@ -163,8 +153,7 @@ AccountResult Accounts::toggleState(
     if (userName == kBuiltInUser && newState == kDisabled) {
         return refused("内置用户不能停用！");
     }
-    CppSQLite3DB db;
-    openSysManager(db);
+    DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("UPDATE Management SET ManageState = '%s' WHERE ManageUser = '%s'", newState, userName));
     return done();
 }

@@ -3,6 +3,7 @@
 #include "common/AppInfo.h"
 #include "db/CppSQLite3DB.h"
 #include "db/DatabaseCatalog.h"
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
 
 namespace pelinor {
@@ -27,8 +28,7 @@ LoginResult LoginService::login(const std::string& userName, const std::string& 
     if (password.empty()) {
         return refused("密码不能为空！");
     }
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(SysManagerDb));
+    DatabaseConnection db(SysManagerDb);
     CppSQLite3Query account = db.execQuery(formatSql("SELECT * FROM Management where ManageUser = '%s'", userName));
     if (account.eof()) {
         return refused("用户名不存在，请重新输入！");

@@ -3,6 +3,7 @@
 #include "common/AppInfo.h"
 #include "db/CppSQLite3DB.h"
 #include "db/DatabaseCatalog.h"
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
 
 namespace pelinor {
@@ -22,8 +23,7 @@ PasswordChangeResult PasswordChange::change(const std::string& userName,
     if (newPassword != confirmation) {
         return { false, "两次输入密码不同", kSystemPromptCaption };
     }
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(SysManagerDb));
+    DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("UPDATE Management SET ManagePass= '%s' WHERE ManageUser = '%s'", newPassword, userName));
     return { true, "保存成功,请重新登录！", kApplicationTitle };
 }

@@ -5,7 +5,8 @@
 namespace pelinor {
 
 // What a new data folder is filled with, each level including the ones before it.
-enum class DataFolderContent {
+enum class DataFolderContent
+{
     TablesOnly, // every table, no rows: for tests that add only the rows they need
     FirstRows, // plus the administrator's account and role and the three built-in classes
     Library, // plus the food, dish, set-meal, reference-intake, knowledge and vaccine library

@@ -9,8 +9,18 @@ namespace pelinor {
 namespace {
 
 constexpr std::array<const char*, 12> kFileNames = {
-    "knowledges.dll", "cook.dll",   "sports.dll",     "gright.dll",     "intakecriterion.dll", "pantry.dll",
-    "Record.dll",     "review.dll", "sysmanager.dll", "Evaluation.DLL", "package.dll",         "nutrient.dll",
+    "knowledges.dll",
+    "cook.dll",
+    "sports.dll",
+    "gright.dll",
+    "intakecriterion.dll",
+    "pantry.dll",
+    "Record.dll",
+    "review.dll",
+    "sysmanager.dll",
+    "Evaluation.DLL",
+    "package.dll",
+    "nutrient.dll",
 };
 
 std::string withTrailingSlash(std::string folder)

@@ -5,7 +5,8 @@
 namespace pelinor {
 
 // The twelve database files of the data folder. Every table has exactly one home file.
-enum DatabaseId : int {
+enum DatabaseId : int
+{
     KnowledgesDb = 1,
     CookDb = 2,
     SportsDb = 3,

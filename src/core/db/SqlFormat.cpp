@@ -44,7 +44,8 @@ std::string formatSqlArgs(std::string_view format, const std::vector<SqlArg>& ar
         }
         // Collect flags, width, precision and length up to the conversion letter.
         size_t end = i + 1;
-        while (end < format.size() && std::string_view("-+ #0123456789.hlLqjzt").find(format[end]) != std::string_view::npos) {
+        while (end < format.size()
+            && std::string_view("-+ #0123456789.hlLqjzt").find(format[end]) != std::string_view::npos) {
             ++end;
         }
         if (end >= format.size()) {

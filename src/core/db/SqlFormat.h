@@ -11,7 +11,12 @@ namespace pelinor {
 class SqlArg
 {
 public:
-    enum class Kind { Text, Integer, Real };
+    enum class Kind
+    {
+        Text,
+        Integer,
+        Real
+    };
 
     SqlArg(const std::string& text)
         : m_kind(Kind::Text)
@@ -29,15 +34,13 @@ public:
     {
     }
     template <typename T>
-        requires std::is_integral_v<T>
-    SqlArg(T value)
+    requires std::is_integral_v<T> SqlArg(T value)
         : m_kind(Kind::Integer)
         , m_integer(static_cast<long long>(value))
     {
     }
     template <typename T>
-        requires std::is_floating_point_v<T>
-    SqlArg(T value)
+    requires std::is_floating_point_v<T> SqlArg(T value)
         : m_kind(Kind::Real)
         , m_real(static_cast<double>(value))
     {
@@ -74,8 +77,7 @@ private:
 // throws std::invalid_argument: that is a programming mistake, never a user's.
 std::string formatSqlArgs(std::string_view format, const std::vector<SqlArg>& args);
 
-template <typename... Args>
-std::string formatSql(std::string_view format, const Args&... args)
+template <typename... Args> std::string formatSql(std::string_view format, const Args&... args)
 {
     return formatSqlArgs(format, std::vector<SqlArg> { SqlArg(args)... });
 }

@@ -1,7 +1,7 @@
 #include "library/DishIngredientList.h"
 
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
-#include "library/DatabaseConnection.h"
 #include "library/FoodRelations.h"
 #include "library/IncompatibilityCheck.h"
 

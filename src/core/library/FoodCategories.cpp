@@ -1,8 +1,8 @@
 #include "library/FoodCategories.h"
 
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
 #include "db/TransactionGuard.h"
-#include "library/DatabaseConnection.h"
 #include "library/NextIdentifier.h"
 
 namespace pelinor {

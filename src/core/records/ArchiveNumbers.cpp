@@ -3,6 +3,7 @@
 #include "common/Clock.h"
 #include "db/CppSQLite3DB.h"
 #include "db/DatabaseCatalog.h"
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
 
 #include <algorithm>
@@ -39,8 +40,7 @@ std::string newArchiveId()
 {
     // Characters 3 and 4 of the current time "%Y-%m-%d %H:%M:%S".
     const std::string yy = programClock().now().timeStampText().substr(2, 2);
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(RecordDb));
+    DatabaseConnection db(RecordDb);
     auto query = db.execQuery(formatSql("SELECT * FROM ArchivesBase where ArchID LIKE '%s%%'", yy));
     int next = 0;
     for (; !query.eof(); query.nextRow()) {
@@ -66,8 +66,7 @@ int studentSequence(const std::string& studentId)
 
 int classPosition(const std::string& className)
 {
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(RecordDb));
+    DatabaseConnection db(RecordDb);
     auto query = db.execQuery("SELECT * FROM ClassInfo");
     for (int position = 0; !query.eof(); query.nextRow(), ++position) {
         if (query.getStringField(1) == className) {
@@ -83,8 +82,7 @@ std::string studentNumberForForm(const std::string& archId, const std::string& c
     if (position < 0) {
         return {};
     }
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(RecordDb));
+    DatabaseConnection db(RecordDb);
     auto stored = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE ArchID = '%s'", archId));
     if (!stored.eof() && stored.getStringField(9) == className) {
         return stored.getStringField(10);

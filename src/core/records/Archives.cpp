@@ -4,6 +4,7 @@
 #include "common/DecimalText.h"
 #include "db/CppSQLite3DB.h"
 #include "db/DatabaseCatalog.h"
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
 #include "db/TransactionGuard.h"
 
@@ -15,8 +16,7 @@ namespace {
 
 std::vector<ArchiveRecord> archivesOf(const std::string& sql)
 {
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(RecordDb));
+    DatabaseConnection db(RecordDb);
     std::vector<ArchiveRecord> archives;
     for (auto query = db.execQuery(sql); !query.eof(); query.nextRow()) {
         archives.push_back(ArchiveRecord::fromQuery(query));
@@ -84,8 +84,7 @@ RecordOutcome saveArchive(ArchiveRecord a)
     }
     a.createdTime = programClock().now().timeStampText();
 
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(RecordDb));
+    DatabaseConnection db(RecordDb);
     const bool exists = !db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE ArchID = '%s'", a.archId)).eof();
     if (!exists) {
         db.execQuery(formatSql("INSERT INTO ArchivesBase VALUES('%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
@@ -111,8 +110,7 @@ void deleteArchive(const std::string& archId)
     // Group plans and stray rows carry an empty archive number: an archive without one (a damaged
     // row) takes nothing else with it.
     if (!archId.empty()) {
-        CppSQLite3DB pantry;
-        pantry.open(GetDatabasePath(PantryDb));
+        DatabaseConnection pantry(PantryDb);
         TransactionGuard transaction(pantry);
         std::vector<int> plans;
         for (auto query = pantry.execQuery(formatSql("SELECT * FROM PantryRecord WHERE subJectID = '%s'", archId));
@@ -126,15 +124,13 @@ void deleteArchive(const std::string& archId)
         transaction.commit();
     }
     if (!archId.empty()) {
-        CppSQLite3DB sysmanager;
-        sysmanager.open(GetDatabasePath(SysManagerDb));
+        DatabaseConnection sysmanager(SysManagerDb);
         TransactionGuard transaction(sysmanager);
         sysmanager.execQuery(formatSql("DELETE  FROM KqCheckIn WHERE StudentID = '%s'", archId));
         sysmanager.execQuery(formatSql("DELETE  FROM YmCheckIn WHERE ArchID = '%s'", archId));
         transaction.commit();
     }
-    CppSQLite3DB record;
-    record.open(GetDatabasePath(RecordDb));
+    DatabaseConnection record(RecordDb);
     TransactionGuard transaction(record);
     if (!archId.empty()) {
         record.execQuery(formatSql("DELETE  FROM KaoQin WHERE ArchID = '%s'", archId));

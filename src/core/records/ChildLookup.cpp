@@ -2,14 +2,14 @@
 
 #include "db/CppSQLite3DB.h"
 #include "db/DatabaseCatalog.h"
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
 
 namespace pelinor {
 
 std::vector<ChildRef> pickableChildren(const std::string& className)
 {
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(RecordDb));
+    DatabaseConnection db(RecordDb);
     std::vector<ChildRef> children;
     for (auto query = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", className)); !query.eof();
          query.nextRow()) {

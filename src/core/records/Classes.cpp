@@ -4,6 +4,7 @@
 #include "common/ItemList.h"
 #include "db/CppSQLite3DB.h"
 #include "db/DatabaseCatalog.h"
+#include "db/DatabaseConnection.h"
 #include "db/SqlFormat.h"
 #include "db/TransactionGuard.h"
 #include "records/ArchiveNumbers.h"
@@ -13,11 +14,6 @@
 namespace pelinor {
 
 namespace {
-
-void openRecordDb(CppSQLite3DB& db)
-{
-    db.open(GetDatabasePath(RecordDb));
-}
 
 RecordOutcome checkNewName(CppSQLite3DB& db, const std::string& name)
 {
@@ -69,8 +65,7 @@ void renameListItems(CppSQLite3DB& db,
 
 std::vector<ClassRow> loadClasses()
 {
-    CppSQLite3DB db;
-    openRecordDb(db);
+    DatabaseConnection db(RecordDb);
     std::vector<ClassRow> classes;
     for (auto query = db.execQuery("SELECT * FROM ClassInfo"); !query.eof(); query.nextRow()) {
         classes.push_back({ query.getIntField(0), query.getStringField(1) });
@@ -89,16 +84,14 @@ std::vector<std::string> loadClassNames()
 
 int findClassId(const std::string& name)
 {
-    CppSQLite3DB db;
-    openRecordDb(db);
+    DatabaseConnection db(RecordDb);
     auto query = db.execQuery(formatSql("SELECT * FROM ClassInfo WHERE ClassName = '%s'", name));
     return query.eof() ? -1 : query.getIntField(0);
 }
 
 int nextClassId()
 {
-    CppSQLite3DB db;
-    openRecordDb(db);
+    DatabaseConnection db(RecordDb);
     int next = 0;
     for (auto query = db.execQuery("SELECT *  FROM ClassInfo ORDER BY ID DESC"); !query.eof(); query.nextRow()) {
         next = std::max(next, query.getIntField(0) + 1);
@@ -115,8 +108,7 @@ RecordOutcome addClass(const std::string& typedName)
 {
     const std::string name = trimmedText(typedName);
     const int id = nextClassId();
-    CppSQLite3DB db;
-    openRecordDb(db);
+    DatabaseConnection db(RecordDb);
     if (auto refusal = checkNewName(db, name); !refusal.ok()) {
         return refusal;
     }
@@ -127,8 +119,7 @@ RecordOutcome addClass(const std::string& typedName)
 RecordOutcome renameClass(const std::string& oldName, const std::string& typedName)
 {
     const std::string newName = trimmedText(typedName);
-    CppSQLite3DB db;
-    openRecordDb(db);
+    DatabaseConnection db(RecordDb);
     auto found = db.execQuery(formatSql("SELECT * FROM ClassInfo WHERE ClassName = '%s'", oldName));
     if (found.eof()) {
         return RecordOutcome::refused("请选择修改班级！");
@@ -163,8 +154,7 @@ RecordOutcome deleteClass(const std::string& name)
     if (isProtectedClass(name)) {
         return RecordOutcome::refused("不能删除小班、中班和大班！");
     }
-    CppSQLite3DB db;
-    openRecordDb(db);
+    DatabaseConnection db(RecordDb);
     if (!db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", name)).eof()) {
         return RecordOutcome::refused("该班内还有学生，无法删除！");
     }
@@ -174,8 +164,7 @@ RecordOutcome deleteClass(const std::string& name)
 
 std::vector<ChildRef> childrenOfClass(const std::string& className)
 {
-    CppSQLite3DB db;
-    openRecordDb(db);
+    DatabaseConnection db(RecordDb);
     std::vector<ChildRef> children;
     for (auto query = db.execQuery(formatSql("SELECT *  FROM ArchivesBase WHERE Class = '%s'", className));
          !query.eof(); query.nextRow()) {
@@ -199,8 +188,7 @@ RecordOutcome moveChildren(
     }
     const std::string code = classCode(position);
 
-    CppSQLite3DB db;
-    openRecordDb(db);
+    DatabaseConnection db(RecordDb);
     TransactionGuard transaction(db);
     for (const auto& archId : archIds) {
         // A child already in the target class (picked twice, or from an earlier class choice) keeps its number.

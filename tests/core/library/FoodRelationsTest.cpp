@@ -1,7 +1,7 @@
 #include "library/FoodRelations.h"
 
 #include "LibraryTestData.h"
-#include "library/DatabaseConnection.h"
+#include "db/DatabaseConnection.h"
 
 #include <gtest/gtest.h>
 
