@@ -6,6 +6,7 @@
 #include "widgets/DatabaseError.h"
 #include "widgets/Prompter.h"
 #include "widgets/SkinFonts.h"
+#include "widgets/WindowDragger.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace pelinor {
 
@@ -57,6 +57,7 @@ CLoginDlg::CLoginDlg(QWidget* parent)
     setWindowTitle(QStringLiteral("Pelinor 登录"));
     setWindowIcon(QIcon(QStringLiteral(":/skin/app-icon.svg")));
     setFixedSize(kDialogSize);
+    new WindowDragger(this);
 
     m_userName->setObjectName(QStringLiteral("userNameEdit"));
     m_password->setObjectName(QStringLiteral("passwordEdit"));
@@ -169,34 +170,6 @@ void CLoginDlg::keyPressEvent(QKeyEvent* event)
     default:
         QDialog::keyPressEvent(event);
     }
-}
-
-void CLoginDlg::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            return;
-        }
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void CLoginDlg::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void CLoginDlg::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
 }
 
 } // namespace pelinor
