@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QTreeWidget>
 
 // The library's pictures live in the static GUI library, so they are registered by hand (outside
@@ -45,13 +44,6 @@ CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWid
     auto* button = new CPictureButton(icon, kButtonSize, parent);
     button->setToolTip(tooltip);
     return button;
-}
-
-QLabel* fieldLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
 }
 
 void setUpCategoryTree(QTreeWidget* tree)

@@ -8,7 +8,6 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -33,9 +32,6 @@ enum class LibraryAction
 
 // A caption-less picture button of the library pages (the tooltip names what it does).
 CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWidget* parent);
-
-// A label of the dialogs, right-aligned beside its field.
-QLabel* fieldLabel(const QString& text, QWidget* parent);
 
 // The category trees of the two pages: a root item with the top-level categories and their
 // children below it, 30 pixels per item, the root expanded. Each item keeps its category's
