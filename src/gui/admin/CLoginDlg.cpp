@@ -3,13 +3,13 @@
 #include "admin/LoginService.h"
 #include "app/CLumarooApp.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/CentredRow.h"
 #include "widgets/DatabaseError.h"
 #include "widgets/Prompter.h"
 #include "widgets/SkinFonts.h"
 #include "widgets/WindowDragger.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,21 +91,11 @@ CLoginDlg::CLoginDlg(QWidget* parent)
     form->addWidget(m_userName, 0, 1);
     form->addWidget(fieldLabel(QStringLiteral("密      码："), this), 1, 0, Qt::AlignRight);
     form->addWidget(m_password, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_login);
-    buttons->addSpacing(24);
-    buttons->addWidget(m_cancel);
-    buttons->addStretch(1);
-    auto* centred = new QHBoxLayout;
-    centred->addStretch(1);
-    centred->addLayout(form);
-    centred->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 118, 20, 26);
-    layout->addLayout(centred);
+    layout->addLayout(centredRow(form));
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(centredRow(m_login, 24, m_cancel));
     m_close->raise();
 
     connect(m_login, &QPushButton::clicked, this, &CLoginDlg::onLogin);
