@@ -63,6 +63,11 @@ QPushButton* CategoryDialogBase::okButton() const
     return m_ok;
 }
 
+std::string CategoryDialogBase::chosenParentName() const
+{
+    return m_parent->currentIndex() < 0 ? std::string() : ss(m_parent->currentText());
+}
+
 void CategoryDialogBase::setClearsNameOnRefusal(bool clears)
 {
     m_clearsNameOnRefusal = clears;
