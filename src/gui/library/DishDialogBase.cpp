@@ -20,21 +20,7 @@ namespace pelinor {
 
 namespace {
 
-QPlainTextEdit* textBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(objectName);
-    box->setFixedHeight(56);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
-QLineEdit* lineBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    return box;
-}
+constexpr int kTextBoxHeight = 56;
 
 QLabel* link(const QString& text, const QString& objectName, QWidget* parent)
 {
@@ -55,10 +41,10 @@ DishDialogBase::DishDialogBase(
     : QDialog(parent)
     , m_name(lineBox(QStringLiteral("dishNameEdit"), this))
     , m_category(lineBox(QStringLiteral("dishCategoryEdit"), this))
-    , m_intro(textBox(QStringLiteral("introEdit"), this))
-    , m_method(textBox(QStringLiteral("methodEdit"), this))
-    , m_value(textBox(QStringLiteral("valueEdit"), this))
-    , m_taboo(textBox(QStringLiteral("tabooEdit"), this))
+    , m_intro(textBox(kTextBoxHeight, QStringLiteral("introEdit"), this))
+    , m_method(textBox(kTextBoxHeight, QStringLiteral("methodEdit"), this))
+    , m_value(textBox(kTextBoxHeight, QStringLiteral("valueEdit"), this))
+    , m_taboo(textBox(kTextBoxHeight, QStringLiteral("tabooEdit"), this))
     , m_suitable(lineBox(QStringLiteral("suitableEdit"), this))
     , m_taste(lineBox(QStringLiteral("tasteEdit"), this))
     , m_craft(lineBox(QStringLiteral("craftEdit"), this))

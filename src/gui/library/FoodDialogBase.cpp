@@ -20,21 +20,7 @@ namespace pelinor {
 
 namespace {
 
-QPlainTextEdit* textBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(objectName);
-    box->setFixedHeight(52);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
-QLineEdit* lineBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    return box;
-}
+constexpr int kTextBoxHeight = 52;
 
 } // namespace
 
@@ -43,11 +29,11 @@ FoodDialogBase::FoodDialogBase(const QString& title, QWidget* parent)
     , m_topCategory(new QComboBox(this))
     , m_subCategory(new QComboBox(this))
     , m_name(lineBox(QStringLiteral("foodNameEdit"), this))
-    , m_gongxiao(textBox(QStringLiteral("gongxiaoEdit"), this))
-    , m_tiaoxuan(textBox(QStringLiteral("tiaoxuanEdit"), this))
-    , m_chucang(textBox(QStringLiteral("chucangEdit"), this))
-    , m_xingwei(textBox(QStringLiteral("xingweiEdit"), this))
-    , m_jieshao(textBox(QStringLiteral("jieshaoEdit"), this))
+    , m_gongxiao(textBox(kTextBoxHeight, QStringLiteral("gongxiaoEdit"), this))
+    , m_tiaoxuan(textBox(kTextBoxHeight, QStringLiteral("tiaoxuanEdit"), this))
+    , m_chucang(textBox(kTextBoxHeight, QStringLiteral("chucangEdit"), this))
+    , m_xingwei(textBox(kTextBoxHeight, QStringLiteral("xingweiEdit"), this))
+    , m_jieshao(textBox(kTextBoxHeight, QStringLiteral("jieshaoEdit"), this))
     , m_goesWell(lineBox(QStringLiteral("goesWellEdit"), this))
     , m_goesWellNotes(lineBox(QStringLiteral("goesWellNotesEdit"), this))
     , m_incompatible(lineBox(QStringLiteral("incompatibleEdit"), this))

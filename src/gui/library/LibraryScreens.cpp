@@ -7,6 +7,8 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 // The library's pictures live in the static GUI library, so they are registered by hand (outside
@@ -44,6 +46,22 @@ CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWid
     auto* button = new CPictureButton(icon, kButtonSize, parent);
     button->setToolTip(tooltip);
     return button;
+}
+
+QLineEdit* lineBox(const QString& objectName, QWidget* parent)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    return box;
+}
+
+QPlainTextEdit* textBox(int height, const QString& objectName, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(objectName);
+    box->setFixedHeight(height);
+    box->setTabChangesFocus(true);
+    return box;
 }
 
 void setUpCategoryTree(QTreeWidget* tree)
