@@ -18,17 +18,15 @@ using namespace pelinor;
 
 namespace {
 
-class AccountScreensTest : public ::testing::Test
+class AccountScreensTest : public test::GuiTest
 {
 protected:
     void SetUp() override
     {
-        m_gui.folder.exec(SysManagerDb,
+        m_folder.exec(SysManagerDb,
             "INSERT INTO ManageRolse VALUES(1,'保健医生','C21');"
-            "INSERT INTO Management "
-            "VALUES(4,'nurse','pw1',NULL,NULL,NULL,'2025-09-01',NULL,'保健医生','启用','王老师','123');"
-            "INSERT INTO Management "
-            "VALUES(7,'cook','pw2',NULL,NULL,NULL,'2025-09-02',NULL,'保健医生','停用','李师傅','456');");
+                + test::accountRow(4, "nurse", "pw1", "2025-09-01", "保健医生", "启用", "王老师", "123")
+                + test::accountRow(7, "cook", "pw2", "2025-09-02", "保健医生", "停用", "李师傅", "456"));
         setProgramClock(std::make_shared<FixedClock>(DateTime { 2026, 3, 4 }));
     }
 
@@ -51,8 +49,6 @@ protected:
         }
         return -1;
     }
-
-    test::GuiFixture m_gui;
 };
 
 TEST_F(AccountScreensTest, TheListShowsEveryAccountWithTheDateOfItsLastSave)

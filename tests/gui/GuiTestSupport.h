@@ -4,16 +4,21 @@
 #include "admin/LoginService.h"
 #include "app/CLumarooApp.h"
 #include "db/DatabaseCatalog.h"
+#include "db/SqlFormat.h"
+#include "widgets/CListCtrlCl.h"
 #include "widgets/FakePrompter.h"
 #include "widgets/Prompter.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace pelinor::test {
 
@@ -49,6 +54,45 @@ public:
 private:
     ScopedPrompter m_prompter;
 };
+
+// The base of the screen tests' fixtures: a GuiFixture, with its folder and prompter at hand.
+class GuiTest : public ::testing::Test
+{
+protected:
+    explicit GuiTest(DataFolderContent content = DataFolderContent::FirstRows)
+        : m_gui(content)
+    {
+    }
+
+    GuiFixture m_gui;
+    TempDataFolder& m_folder = m_gui.folder;
+    std::shared_ptr<FakePrompter>& m_prompts = m_gui.prompts;
+};
+
+// An account as a statement for the sysmanager file: number, user, password, the date of its last
+// save, role, state ("启用" or "停用"), display name and telephone.
+inline std::string accountRow(int id,
+    const std::string& user,
+    const std::string& password,
+    const std::string& saved,
+    const std::string& role,
+    const std::string& state,
+    const std::string& displayName,
+    const std::string& telephone)
+{
+    return formatSql("INSERT INTO Management VALUES(%d,'%s','%s',NULL,NULL,NULL,'%s',NULL,'%s','%s','%s','%s');", id,
+        user, password, saved, role, state, displayName, telephone);
+}
+
+// The texts of one column of a list, top row first.
+inline QStringList column(const CListCtrlCl* list, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        texts << list->itemText(row, column);
+    }
+    return texts;
+}
 
 // Runs `action` on the first modal dialog of type T once it is shown (a handler's exec()).
 // A dialog that never comes is not waited for forever: after a few seconds every modal dialog

@@ -11,17 +11,13 @@ using namespace pelinor;
 
 namespace {
 
-class LoginDialogTest : public ::testing::Test
+class LoginDialogTest : public test::GuiTest
 {
 protected:
     void SetUp() override
     {
-        m_gui.folder.exec(SysManagerDb,
-            "INSERT INTO Management "
-            "VALUES(1,'cook','pw2',NULL,NULL,NULL,'2026-02-01',NULL,'厨师','停用','李师傅','');");
+        m_folder.exec(SysManagerDb, test::accountRow(1, "cook", "pw2", "2026-02-01", "厨师", "停用", "李师傅", ""));
     }
-
-    test::GuiFixture m_gui;
 };
 
 TEST_F(LoginDialogTest, EveryRefusalClearsBothFieldsAndKeepsTheDialogOpen)

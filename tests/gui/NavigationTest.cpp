@@ -22,14 +22,14 @@ namespace {
 
 const QString kNoPermission = QStringLiteral("对不起！您没有操作该模块的权限！");
 
-class NavigationTest : public ::testing::Test
+class NavigationTest : public test::GuiTest
 {
 protected:
     void SetUp() override
     {
-        m_gui.folder.exec(SysManagerDb,
+        m_folder.exec(SysManagerDb,
             "INSERT INTO ManageRolse VALUES(1,'访客','');"
-            "INSERT INTO Management VALUES(1,'guest','pw',NULL,NULL,NULL,'2026-02-01',NULL,'访客','启用','访客','');");
+                + test::accountRow(1, "guest", "pw", "2026-02-01", "访客", "启用", "访客", ""));
         // The help file is looked for in the current folder: an empty one of our own.
         m_previousFolder = QDir::currentPath();
         QDir::setCurrent(QString::fromStdString(m_workFolder.path()));
@@ -66,7 +66,6 @@ protected:
         return false;
     }
 
-    test::GuiFixture m_gui;
     test::TempDirectory m_workFolder;
     QString m_previousFolder;
     QList<QUrl> m_opened;

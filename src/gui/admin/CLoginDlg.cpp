@@ -3,12 +3,13 @@
 #include "admin/LoginService.h"
 #include "app/CLumarooApp.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/CentredRow.h"
 #include "widgets/DatabaseError.h"
 #include "widgets/Prompter.h"
 #include "widgets/SkinFonts.h"
+#include "widgets/WindowDragger.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace pelinor {
 
@@ -57,6 +57,7 @@ CLoginDlg::CLoginDlg(QWidget* parent)
     setWindowTitle(QStringLiteral("Pelinor 登录"));
     setWindowIcon(QIcon(QStringLiteral(":/skin/app-icon.svg")));
     setFixedSize(kDialogSize);
+    new WindowDragger(this);
 
     m_userName->setObjectName(QStringLiteral("userNameEdit"));
     m_password->setObjectName(QStringLiteral("passwordEdit"));
@@ -90,21 +91,11 @@ CLoginDlg::CLoginDlg(QWidget* parent)
     form->addWidget(m_userName, 0, 1);
     form->addWidget(fieldLabel(QStringLiteral("密      码："), this), 1, 0, Qt::AlignRight);
     form->addWidget(m_password, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_login);
-    buttons->addSpacing(24);
-    buttons->addWidget(m_cancel);
-    buttons->addStretch(1);
-    auto* centred = new QHBoxLayout;
-    centred->addStretch(1);
-    centred->addLayout(form);
-    centred->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 118, 20, 26);
-    layout->addLayout(centred);
+    layout->addLayout(centredRow(form));
     layout->addStretch(1);
-    layout->addLayout(buttons);
+    layout->addLayout(centredRow(m_login, 24, m_cancel));
     m_close->raise();
 
     connect(m_login, &QPushButton::clicked, this, &CLoginDlg::onLogin);
@@ -169,34 +160,6 @@ void CLoginDlg::keyPressEvent(QKeyEvent* event)
     default:
         QDialog::keyPressEvent(event);
     }
-}
-
-void CLoginDlg::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            return;
-        }
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void CLoginDlg::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void CLoginDlg::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
 }
 
 } // namespace pelinor

@@ -28,9 +28,6 @@ public slots:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void clearFields();
@@ -40,8 +37,6 @@ private:
     QPushButton* m_login;
     QPushButton* m_cancel;
     CPictureButton* m_close;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
 
 } // namespace pelinor

@@ -4,12 +4,12 @@
 #include "app/CLumarooApp.h"
 #include "shell/CLumarooDlg.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/CentredRow.h"
 #include "widgets/DatabaseError.h"
 #include "widgets/Prompter.h"
 #include "widgets/SkinFonts.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -56,23 +56,13 @@ CMmglDlg::CMmglDlg(QWidget* parent)
     connect(save, &QAbstractButton::clicked, this, &CMmglDlg::onSave);
     connect(clear, &QAbstractButton::clicked, this, &CMmglDlg::onClear);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(save);
-    buttons->addSpacing(16);
-    buttons->addWidget(clear);
-    buttons->addStretch(1);
-    auto* centred = new QHBoxLayout;
-    centred->addStretch(1);
-    centred->addLayout(form);
-    centred->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 30, 20, 20);
     layout->addWidget(heading, 0, Qt::AlignHCenter);
     layout->addSpacing(30);
-    layout->addLayout(centred);
+    layout->addLayout(centredRow(form));
     layout->addSpacing(24);
-    layout->addLayout(buttons);
+    layout->addLayout(centredRow(save, 16, clear));
     layout->addStretch(1);
 }
 

@@ -19,8 +19,7 @@ CCookCAddDlg::CCookCAddDlg(QWidget* parent)
 
 LibraryOutcome CCookCAddDlg::save()
 {
-    const std::string parentName = parentCombo()->currentIndex() < 0 ? std::string() : ss(parentCombo()->currentText());
-    return addDishCategory(parentName, ss(nameEdit()->text()));
+    return addDishCategory(chosenParentName(), ss(nameEdit()->text()));
 }
 
 } // namespace pelinor

@@ -6,6 +6,7 @@
 #include "library/LibraryScreens.h"
 #include "widgets/CListCtrlCl.h"
 #include "widgets/DatabaseError.h"
+#include "widgets/FormLabel.h"
 #include "widgets/Prompter.h"
 
 #include <QComboBox>
@@ -52,16 +53,16 @@ CCookFoodAddDlg::CCookFoodAddDlg(QWidget* parent)
     filters->addWidget(m_search);
     filters->addWidget(searchButton);
     filters->addSpacing(12);
-    filters->addWidget(fieldLabel(QStringLiteral("顶层分类："), this));
+    filters->addWidget(formLabel(QStringLiteral("顶层分类："), this));
     filters->addWidget(m_topCategory);
-    filters->addWidget(fieldLabel(QStringLiteral("顶层分类："), this));
+    filters->addWidget(formLabel(QStringLiteral("顶层分类："), this));
     filters->addWidget(m_subCategory);
 
     auto* choice = new QHBoxLayout;
-    choice->addWidget(fieldLabel(QStringLiteral("原料重量："), this));
+    choice->addWidget(formLabel(QStringLiteral("原料重量："), this));
     choice->addWidget(m_weight);
     choice->addSpacing(12);
-    choice->addWidget(fieldLabel(QStringLiteral("作        用："), this));
+    choice->addWidget(formLabel(QStringLiteral("作        用："), this));
     choice->addWidget(m_role);
     choice->addStretch(1);
     choice->addWidget(m_ok);

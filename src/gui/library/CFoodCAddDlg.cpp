@@ -19,8 +19,7 @@ CFoodCAddDlg::CFoodCAddDlg(QWidget* parent)
 
 LibraryOutcome CFoodCAddDlg::save()
 {
-    const std::string parentName = parentCombo()->currentIndex() < 0 ? std::string() : ss(parentCombo()->currentText());
-    return addFoodCategory(parentName, ss(nameEdit()->text()));
+    return addFoodCategory(chosenParentName(), ss(nameEdit()->text()));
 }
 
 } // namespace pelinor

@@ -10,32 +10,21 @@
 namespace pelinor {
 
 CFoodCEditDlg::CFoodCEditDlg(const QString& name, const QString& parentName, QWidget* parent)
-    : CategoryDialogBase(QStringLiteral("原料类编辑"), parent)
+    : CategoryEditDialogBase(parent)
 {
     setObjectName(QStringLiteral("CFoodCEditDlg"));
+    std::optional<Category> category;
     runDatabaseWork([&] {
         fillCategoryCombo(parentCombo(), foodTopCategories());
-        m_loaded = loadFoodCategory(ss(name), ss(parentName));
+        category = loadFoodCategory(ss(name), ss(parentName));
     });
-    if (!m_loaded) {
-        return;
-    }
-    nameEdit()->setText(qs(m_loaded->name));
-    if (m_loaded->parentId == 0) {
-        parentCombo()->setEnabled(false);
-    } else {
-        parentCombo()->setCurrentIndex(m_loaded->parentId - 1);
-    }
-}
-
-bool CFoodCEditDlg::isLoaded() const
-{
-    return m_loaded.has_value();
+    const int parentPosition = category ? category->parentId - 1 : -1;
+    showLoaded(std::move(category), parentPosition);
 }
 
 LibraryOutcome CFoodCEditDlg::save()
 {
-    return saveFoodCategory(*m_loaded, parentCombo()->currentIndex(), ss(nameEdit()->text()));
+    return saveFoodCategory(loaded(), parentCombo()->currentIndex(), ss(nameEdit()->text()));
 }
 
 } // namespace pelinor

@@ -1,6 +1,6 @@
 #include "library/CFweightEditDlg.h"
 
-#include "library/LibraryScreens.h"
+#include "widgets/FormLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,9 +28,9 @@ CFweightEditDlg::CFweightEditDlg(const QString& foodName, const QString& weight,
     cancel->setObjectName(QStringLiteral("cancelButton"));
 
     auto* fields = new QGridLayout;
-    fields->addWidget(fieldLabel(QStringLiteral("食物名称："), this), 0, 0);
+    fields->addWidget(formLabel(QStringLiteral("食物名称："), this), 0, 0);
     fields->addWidget(m_name, 0, 1);
-    fields->addWidget(fieldLabel(QStringLiteral("食物重量："), this), 1, 0);
+    fields->addWidget(formLabel(QStringLiteral("食物重量："), this), 1, 0);
     fields->addWidget(m_weight, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

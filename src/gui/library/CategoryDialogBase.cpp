@@ -2,6 +2,7 @@
 
 #include "library/LibraryScreens.h"
 #include "widgets/DatabaseError.h"
+#include "widgets/FormLabel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,9 +30,9 @@ CategoryDialogBase::CategoryDialogBase(const QString& title, QWidget* parent)
     m_parent->setMinimumWidth(200);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(fieldLabel(QStringLiteral("上级类别："), this), 0, 0);
+    fields->addWidget(formLabel(QStringLiteral("上级类别："), this), 0, 0);
     fields->addWidget(m_parent, 0, 1);
-    fields->addWidget(fieldLabel(QStringLiteral("分类名称："), this), 1, 0);
+    fields->addWidget(formLabel(QStringLiteral("分类名称："), this), 1, 0);
     fields->addWidget(m_name, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -60,6 +61,11 @@ QLineEdit* CategoryDialogBase::nameEdit() const
 QPushButton* CategoryDialogBase::okButton() const
 {
     return m_ok;
+}
+
+std::string CategoryDialogBase::chosenParentName() const
+{
+    return m_parent->currentIndex() < 0 ? std::string() : ss(m_parent->currentText());
 }
 
 void CategoryDialogBase::setClearsNameOnRefusal(bool clears)

@@ -3,6 +3,7 @@
 #include "library/LibraryOutcome.h"
 
 #include <QDialog>
+#include <string>
 
 class QComboBox;
 class QLineEdit;
@@ -28,6 +29,8 @@ protected:
     CategoryDialogBase(const QString& title, QWidget* parent);
 
     virtual LibraryOutcome save() = 0;
+    // The name of the chosen parent category, empty while none is chosen.
+    std::string chosenParentName() const;
     // The add dialogs clear the name box after a refusal; the edit dialogs keep what was typed.
     void setClearsNameOnRefusal(bool clears);
 

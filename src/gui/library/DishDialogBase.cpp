@@ -5,6 +5,7 @@
 #include "library/NutrientBoxGrid.h"
 #include "widgets/CListCtrlCl.h"
 #include "widgets/DatabaseError.h"
+#include "widgets/FormLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,21 +20,7 @@ namespace pelinor {
 
 namespace {
 
-QPlainTextEdit* textBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(objectName);
-    box->setFixedHeight(56);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
-QLineEdit* lineBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    return box;
-}
+constexpr int kTextBoxHeight = 56;
 
 QLabel* link(const QString& text, const QString& objectName, QWidget* parent)
 {
@@ -54,10 +41,10 @@ DishDialogBase::DishDialogBase(
     : QDialog(parent)
     , m_name(lineBox(QStringLiteral("dishNameEdit"), this))
     , m_category(lineBox(QStringLiteral("dishCategoryEdit"), this))
-    , m_intro(textBox(QStringLiteral("introEdit"), this))
-    , m_method(textBox(QStringLiteral("methodEdit"), this))
-    , m_value(textBox(QStringLiteral("valueEdit"), this))
-    , m_taboo(textBox(QStringLiteral("tabooEdit"), this))
+    , m_intro(textBox(kTextBoxHeight, QStringLiteral("introEdit"), this))
+    , m_method(textBox(kTextBoxHeight, QStringLiteral("methodEdit"), this))
+    , m_value(textBox(kTextBoxHeight, QStringLiteral("valueEdit"), this))
+    , m_taboo(textBox(kTextBoxHeight, QStringLiteral("tabooEdit"), this))
     , m_suitable(lineBox(QStringLiteral("suitableEdit"), this))
     , m_taste(lineBox(QStringLiteral("tasteEdit"), this))
     , m_craft(lineBox(QStringLiteral("craftEdit"), this))
@@ -83,23 +70,23 @@ DishDialogBase::DishDialogBase(
     auto* removeLink = link(QStringLiteral("删        除"), QStringLiteral("removeIngredientLink"), this);
 
     auto* texts = new QGridLayout;
-    texts->addWidget(fieldLabel(QStringLiteral("菜谱名称："), this), 0, 0);
+    texts->addWidget(formLabel(QStringLiteral("菜谱名称："), this), 0, 0);
     texts->addWidget(m_name, 0, 1);
-    texts->addWidget(fieldLabel(QStringLiteral("所属分类："), this), 0, 2);
+    texts->addWidget(formLabel(QStringLiteral("所属分类："), this), 0, 2);
     texts->addWidget(m_category, 0, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("口        味："), this), 1, 0);
+    texts->addWidget(formLabel(QStringLiteral("口        味："), this), 1, 0);
     texts->addWidget(m_taste, 1, 1);
-    texts->addWidget(fieldLabel(QStringLiteral("工        艺："), this), 1, 2);
+    texts->addWidget(formLabel(QStringLiteral("工        艺："), this), 1, 2);
     texts->addWidget(m_craft, 1, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("适合人群："), this), 2, 0);
+    texts->addWidget(formLabel(QStringLiteral("适合人群："), this), 2, 0);
     texts->addWidget(m_suitable, 2, 1, 1, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("食物介绍："), this), 3, 0);
+    texts->addWidget(formLabel(QStringLiteral("食物介绍："), this), 3, 0);
     texts->addWidget(m_intro, 3, 1, 1, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("烹饪方法："), this), 4, 0);
+    texts->addWidget(formLabel(QStringLiteral("烹饪方法："), this), 4, 0);
     texts->addWidget(m_method, 4, 1, 1, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("食物价值："), this), 5, 0);
+    texts->addWidget(formLabel(QStringLiteral("食物价值："), this), 5, 0);
     texts->addWidget(m_value, 5, 1, 1, 3);
-    texts->addWidget(fieldLabel(tabooLabel, this), 6, 0);
+    texts->addWidget(formLabel(tabooLabel, this), 6, 0);
     texts->addWidget(m_taboo, 6, 1, 1, 3);
     texts->setColumnStretch(1, 1);
     texts->setColumnStretch(3, 1);
@@ -111,7 +98,7 @@ DishDialogBase::DishDialogBase(
     listHead->addSpacing(12);
     listHead->addWidget(removeLink);
     auto* incompatible = new QHBoxLayout;
-    incompatible->addWidget(fieldLabel(QStringLiteral("食物相克："), this));
+    incompatible->addWidget(formLabel(QStringLiteral("食物相克："), this));
     incompatible->addWidget(m_incompatible, 1);
     auto* ingredients = new QVBoxLayout;
     ingredients->addLayout(listHead);

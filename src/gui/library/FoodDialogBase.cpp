@@ -4,6 +4,7 @@
 #include "library/LibraryScreens.h"
 #include "library/NutrientBoxGrid.h"
 #include "widgets/DatabaseError.h"
+#include "widgets/FormLabel.h"
 #include "widgets/Prompter.h"
 
 #include <QComboBox>
@@ -19,21 +20,7 @@ namespace pelinor {
 
 namespace {
 
-QPlainTextEdit* textBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(objectName);
-    box->setFixedHeight(52);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
-QLineEdit* lineBox(const QString& objectName, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    return box;
-}
+constexpr int kTextBoxHeight = 52;
 
 } // namespace
 
@@ -42,11 +29,11 @@ FoodDialogBase::FoodDialogBase(const QString& title, QWidget* parent)
     , m_topCategory(new QComboBox(this))
     , m_subCategory(new QComboBox(this))
     , m_name(lineBox(QStringLiteral("foodNameEdit"), this))
-    , m_gongxiao(textBox(QStringLiteral("gongxiaoEdit"), this))
-    , m_tiaoxuan(textBox(QStringLiteral("tiaoxuanEdit"), this))
-    , m_chucang(textBox(QStringLiteral("chucangEdit"), this))
-    , m_xingwei(textBox(QStringLiteral("xingweiEdit"), this))
-    , m_jieshao(textBox(QStringLiteral("jieshaoEdit"), this))
+    , m_gongxiao(textBox(kTextBoxHeight, QStringLiteral("gongxiaoEdit"), this))
+    , m_tiaoxuan(textBox(kTextBoxHeight, QStringLiteral("tiaoxuanEdit"), this))
+    , m_chucang(textBox(kTextBoxHeight, QStringLiteral("chucangEdit"), this))
+    , m_xingwei(textBox(kTextBoxHeight, QStringLiteral("xingweiEdit"), this))
+    , m_jieshao(textBox(kTextBoxHeight, QStringLiteral("jieshaoEdit"), this))
     , m_goesWell(lineBox(QStringLiteral("goesWellEdit"), this))
     , m_goesWellNotes(lineBox(QStringLiteral("goesWellNotesEdit"), this))
     , m_incompatible(lineBox(QStringLiteral("incompatibleEdit"), this))
@@ -66,33 +53,33 @@ FoodDialogBase::FoodDialogBase(const QString& title, QWidget* parent)
     m_ok->setDefault(true);
 
     auto* head = new QHBoxLayout;
-    head->addWidget(fieldLabel(QStringLiteral("顶层分类："), this));
+    head->addWidget(formLabel(QStringLiteral("顶层分类："), this));
     head->addWidget(m_topCategory);
     head->addSpacing(12);
-    head->addWidget(fieldLabel(QStringLiteral("上级分类："), this));
+    head->addWidget(formLabel(QStringLiteral("上级分类："), this));
     head->addWidget(m_subCategory);
     head->addSpacing(12);
-    head->addWidget(fieldLabel(QStringLiteral("原料名称："), this));
+    head->addWidget(formLabel(QStringLiteral("原料名称："), this));
     head->addWidget(m_name, 1);
 
     auto* texts = new QGridLayout;
-    texts->addWidget(fieldLabel(QStringLiteral("食用功效："), this), 0, 0);
+    texts->addWidget(formLabel(QStringLiteral("食用功效："), this), 0, 0);
     texts->addWidget(m_gongxiao, 0, 1);
-    texts->addWidget(fieldLabel(QStringLiteral("原料挑选："), this), 0, 2);
+    texts->addWidget(formLabel(QStringLiteral("原料挑选："), this), 0, 2);
     texts->addWidget(m_tiaoxuan, 0, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("原料储藏："), this), 1, 0);
+    texts->addWidget(formLabel(QStringLiteral("原料储藏："), this), 1, 0);
     texts->addWidget(m_chucang, 1, 1);
-    texts->addWidget(fieldLabel(QStringLiteral("性味功效："), this), 1, 2);
+    texts->addWidget(formLabel(QStringLiteral("性味功效："), this), 1, 2);
     texts->addWidget(m_xingwei, 1, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("原料介绍："), this), 2, 0);
+    texts->addWidget(formLabel(QStringLiteral("原料介绍："), this), 2, 0);
     texts->addWidget(m_jieshao, 2, 1, 1, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("食物相宜："), this), 3, 0);
+    texts->addWidget(formLabel(QStringLiteral("食物相宜："), this), 3, 0);
     texts->addWidget(m_goesWell, 3, 1);
-    texts->addWidget(fieldLabel(QStringLiteral("相宜介绍："), this), 3, 2);
+    texts->addWidget(formLabel(QStringLiteral("相宜介绍："), this), 3, 2);
     texts->addWidget(m_goesWellNotes, 3, 3);
-    texts->addWidget(fieldLabel(QStringLiteral("食物相克："), this), 4, 0);
+    texts->addWidget(formLabel(QStringLiteral("食物相克："), this), 4, 0);
     texts->addWidget(m_incompatible, 4, 1);
-    texts->addWidget(fieldLabel(QStringLiteral("相克介绍："), this), 4, 2);
+    texts->addWidget(formLabel(QStringLiteral("相克介绍："), this), 4, 2);
     texts->addWidget(m_incompatibleNotes, 4, 3);
     texts->setColumnStretch(1, 1);
     texts->setColumnStretch(3, 1);

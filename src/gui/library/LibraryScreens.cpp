@@ -7,7 +7,8 @@
 
 #include <QComboBox>
 #include <QHeaderView>
-#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 
 // The library's pictures live in the static GUI library, so they are registered by hand (outside
@@ -47,11 +48,20 @@ CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWid
     return button;
 }
 
-QLabel* fieldLabel(const QString& text, QWidget* parent)
+QLineEdit* lineBox(const QString& objectName, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(objectName);
+    return box;
+}
+
+QPlainTextEdit* textBox(int height, const QString& objectName, QWidget* parent)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(objectName);
+    box->setFixedHeight(height);
+    box->setTabChangesFocus(true);
+    return box;
 }
 
 void setUpCategoryTree(QTreeWidget* tree)

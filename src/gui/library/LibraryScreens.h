@@ -8,7 +8,8 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -34,8 +35,10 @@ enum class LibraryAction
 // A caption-less picture button of the library pages (the tooltip names what it does).
 CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWidget* parent);
 
-// A label of the dialogs, right-aligned beside its field.
-QLabel* fieldLabel(const QString& text, QWidget* parent);
+// The boxes of the food and dish dialogs: a one-line box, and a text box of a fixed height in
+// which Tab moves on instead of typing a tab.
+QLineEdit* lineBox(const QString& objectName, QWidget* parent);
+QPlainTextEdit* textBox(int height, const QString& objectName, QWidget* parent);
 
 // The category trees of the two pages: a root item with the top-level categories and their
 // children below it, 30 pixels per item, the root expanded. Each item keeps its category's

@@ -1,6 +1,6 @@
 #include "library/NutrientBoxGrid.h"
 
-#include "library/LibraryScreens.h"
+#include "widgets/FormLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -33,7 +33,7 @@ NutrientBoxGrid::NutrientBoxGrid(bool editable, int columns, QWidget* parent)
             box->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(240,255,255); }"));
         }
         m_boxes[i] = box;
-        grid->addWidget(fieldLabel(QString::fromUtf8(kNutrientLabels[i]), this), row, column);
+        grid->addWidget(formLabel(QString::fromUtf8(kNutrientLabels[i]), this), row, column);
         grid->addWidget(box, row, column + 1);
     }
 }

@@ -9,6 +9,7 @@
 #include "shell/CLumarooDlg.h"
 #include "widgets/CPictureButton.h"
 #include "widgets/DatabaseError.h"
+#include "widgets/FormLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,6 +6,7 @@
 #include "shell/CLumarooDlg.h"
 #include "widgets/CPictureButton.h"
 #include "widgets/DatabaseError.h"
+#include "widgets/FormLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -6,7 +6,6 @@
 #include "widgets/Prompter.h"
 
 #include <QComboBox>
-#include <QLabel>
 
 namespace pelinor {
 
@@ -26,13 +25,6 @@ CPictureButton* arrowButton(const QString& objectName, const QString& arrow, QWi
         size, parent);
     button->setObjectName(objectName);
     return button;
-}
-
-QLabel* formLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
 }
 
 void fillCombo(QComboBox* combo, const std::vector<std::string>& entries, int select)

@@ -7,7 +7,6 @@
 #include <vector>
 
 class QComboBox;
-class QLabel;
 class QWidget;
 
 namespace pelinor {
@@ -23,9 +22,6 @@ CPictureButton* recordsButton(
 
 // One of the four arrow buttons between two child lists ("right", "right-all", "left", "left-all").
 CPictureButton* arrowButton(const QString& objectName, const QString& arrow, QWidget* parent);
-
-// A form label in the screens' font, right-aligned so that the boxes line up.
-QLabel* formLabel(const QString& text, QWidget* parent);
 
 // Replaces a drop-down list's entries; no entry is selected afterwards when `select` is -1.
 void fillCombo(QComboBox* combo, const std::vector<std::string>& entries, int select = 0);

@@ -13,6 +13,7 @@
 #include "shell/RefreshablePage.h"
 #include "widgets/CColorMenu.h"
 #include "widgets/CPictureButton.h"
+#include "widgets/WindowDragger.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -25,7 +26,6 @@
 #include <QStackedWidget>
 #include <QSvgRenderer>
 #include <QTimer>
-#include <QWindow>
 
 namespace pelinor {
 
@@ -66,6 +66,8 @@ CLumarooDlg::CLumarooDlg(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/skin/app-icon.svg")));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(900, 600);
+    // The top strip of the banner acts as the caption.
+    new WindowDragger(this, MainWindowLayout::kDragHeight);
     g_mainWindow = this;
 
     QSize initial(kInitialWidth, kInitialHeight);
@@ -350,35 +352,6 @@ void CLumarooDlg::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     placeParts();
-}
-
-void CLumarooDlg::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && event->position().y() < MainWindowLayout::kDragHeight) {
-        // The top strip acts as the caption: let the window system move the window, or move it ourselves.
-        if (windowHandle() && windowHandle()->startSystemMove()) {
-            return;
-        }
-        m_dragging = true;
-        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-        return;
-    }
-    QDialog::mousePressEvent(event);
-}
-
-void CLumarooDlg::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
-    }
-    QDialog::mouseMoveEvent(event);
-}
-
-void CLumarooDlg::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_dragging = false;
-    QDialog::mouseReleaseEvent(event);
 }
 
 void CLumarooDlg::mouseDoubleClickEvent(QMouseEvent* event)

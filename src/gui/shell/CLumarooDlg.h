@@ -65,9 +65,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -93,8 +90,6 @@ private:
     bool m_maximised = false;
     QRect m_workArea;
     QRect m_restoreGeometry;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
 };
 
 } // namespace pelinor

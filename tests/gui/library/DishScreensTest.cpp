@@ -1,4 +1,5 @@
 #include "../../core/library/LibraryTestData.h"
+#include "LibraryScreensTest.h"
 #include "ModalDialog.h"
 #include "library/CCookAddDlg.h"
 #include "library/CCookCAddDlg.h"
@@ -22,34 +23,22 @@ using namespace pelinor::test;
 
 namespace {
 
-class DishScreensTest : public ::testing::Test
+class DishScreensTest : public LibraryScreensTest
 {
 protected:
     void SetUp() override
     {
         m_folder.exec(CookDb,
-            "INSERT INTO FoodType VALUES(1,0,'谷类');"
-            "INSERT INTO FoodType VALUES(2,0,'蔬菜类');"
-            "INSERT INTO FoodType VALUES(10,1,'米类');"
-            "INSERT INTO FoodType VALUES(20,2,'叶菜');"
-            "INSERT INTO CookType VALUES(1,0,'儿童膳食');"
-            "INSERT INTO CookType VALUES(2,1,'儿童主食');"
-            "INSERT INTO CookType VALUES(8,0,'特殊膳食');"
-            "INSERT INTO CookType VALUES(9,8,'病号餐');"
-            "INSERT INTO CookShow(CookID,CookName,CookCategory,CookWeight) "
-            "VALUES(1,'儿童米饭','儿童主食',100);"
+            foodCategoryRows()
+                + "INSERT INTO CookType VALUES(1,0,'儿童膳食');"
+                  "INSERT INTO CookType VALUES(2,1,'儿童主食');"
+                  "INSERT INTO CookType VALUES(8,0,'特殊膳食');"
+                  "INSERT INTO CookType VALUES(9,8,'病号餐');"
+                  "INSERT INTO CookShow(CookID,CookName,CookCategory,CookWeight) "
+                  "VALUES(1,'儿童米饭','儿童主食',100);"
                 + foodShowRow(1, 1, 10, "米饭", energyOnly(116)) + foodShowRow(2, 2, 20, "菠菜", energyOnly(24))
                 + foodShowRow(3, 2, 20, "豆腐", energyOnly(81)));
         m_folder.exec(GrightDb, "INSERT INTO FoodPhaseg VALUES(1,'菠菜','豆腐','',2);");
-    }
-
-    static QStringList column(const CListCtrlCl* list, int column)
-    {
-        QStringList texts;
-        for (int row = 0; row < list->rowCount(); ++row) {
-            texts << list->itemText(row, column);
-        }
-        return texts;
     }
 
     // Chooses a food in the ingredient chooser the link opens.
@@ -65,10 +54,6 @@ protected:
         });
         dish.onAddIngredient();
     }
-
-    TempDataFolder m_folder;
-    std::shared_ptr<FakePrompter> m_prompts = std::make_shared<FakePrompter>();
-    ScopedPrompter m_guard { m_prompts };
 };
 
 } // namespace

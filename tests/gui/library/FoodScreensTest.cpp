@@ -1,4 +1,5 @@
 #include "../../core/library/LibraryTestData.h"
+#include "LibraryScreensTest.h"
 #include "ModalDialog.h"
 #include "library/CFoodAddDlg.h"
 #include "library/CFoodCAddDlg.h"
@@ -19,36 +20,23 @@ using namespace pelinor::test;
 
 namespace {
 
-class FoodScreensTest : public ::testing::Test
+class FoodScreensTest : public LibraryScreensTest
 {
 protected:
     void SetUp() override
     {
-        m_folder.exec(CookDb,
-            "INSERT INTO FoodType VALUES(1,0,'谷类');"
-            "INSERT INTO FoodType VALUES(2,0,'蔬菜类');"
-            "INSERT INTO FoodType VALUES(10,1,'米类');"
-            "INSERT INTO FoodType VALUES(20,2,'叶菜');"
-                + foodShowRow(1, 1, 10, "大米", energyOnly(346)));
+        m_folder.exec(CookDb, foodCategoryRows() + foodShowRow(1, 1, 10, "大米", energyOnly(346)));
     }
 
     static QStringList namesIn(const CListCtrlCl* list)
     {
-        QStringList names;
-        for (int row = 0; row < list->rowCount(); ++row) {
-            names << list->itemText(row, 0);
-        }
-        return names;
+        return column(list, 0);
     }
 
     static int rowNamed(const CListCtrlCl* list, const QString& name)
     {
         return static_cast<int>(namesIn(list).indexOf(name));
     }
-
-    TempDataFolder m_folder;
-    std::shared_ptr<FakePrompter> m_prompts = std::make_shared<FakePrompter>();
-    ScopedPrompter m_guard { m_prompts };
 };
 
 } // namespace

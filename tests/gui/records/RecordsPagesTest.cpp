@@ -29,7 +29,7 @@ using namespace pelinor;
 
 namespace {
 
-class RecordsPagesTest : public ::testing::Test
+class RecordsPagesTest : public test::GuiTest
 {
 protected:
     void SetUp() override
@@ -80,9 +80,6 @@ protected:
                 archId, name, className, studentId));
     }
 
-    test::GuiFixture m_gui;
-    test::TempDataFolder& m_folder = m_gui.folder;
-    std::shared_ptr<FakePrompter>& m_prompts = m_gui.prompts;
     std::unique_ptr<CLumarooDlg> m_window;
 };
 

@@ -1,0 +1,182 @@
+#include "library/LibraryPageBase.h"
+
+#include "library/CategoryDialogBase.h"
+#include "library/CategoryEditDialogBase.h"
+#include "widgets/CListCtrlCl.h"
+#include "widgets/CPictureButton.h"
+#include "widgets/DatabaseError.h"
+#include "widgets/Prompter.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace pelinor {
+
+namespace {
+
+constexpr int kTreeWidth = 170;
+
+} // namespace
+
+LibraryPageBase::LibraryPageBase(
+    const Categories& categories, const QString& itemCaption, const QString& itemObjectName, QWidget* parent)
+    : CSkinPage(parent)
+    , m_categories(categories)
+    , m_tree(new QTreeWidget(this))
+    , m_list(new CListCtrlCl(this))
+    , m_search(new QLineEdit(this))
+    , m_searchButton(new QPushButton(QStringLiteral("搜索"), this))
+{
+    m_tree->setObjectName(QStringLiteral("categoryTree"));
+    m_search->setObjectName(QStringLiteral("searchEdit"));
+    m_searchButton->setObjectName(QStringLiteral("searchButton"));
+    setUpCategoryTree(m_tree);
+    m_tree->setFixedWidth(kTreeWidth);
+    m_search->setMaximumWidth(180);
+
+    auto* addCategory = libraryButton(LibraryAction::Add, QStringLiteral("添加类别"), this);
+    auto* editCategory = libraryButton(LibraryAction::Edit, QStringLiteral("编辑类别"), this);
+    auto* deleteCategory = libraryButton(LibraryAction::Delete, QStringLiteral("删除类别"), this);
+    m_addItem = libraryButton(LibraryAction::Add, QStringLiteral("添加") + itemCaption, this);
+    m_editItem = libraryButton(LibraryAction::Edit, QStringLiteral("编辑") + itemCaption, this);
+    m_deleteItem = libraryButton(LibraryAction::Delete, QStringLiteral("删除") + itemCaption, this);
+    addCategory->setObjectName(QStringLiteral("addCategoryButton"));
+    editCategory->setObjectName(QStringLiteral("editCategoryButton"));
+    deleteCategory->setObjectName(QStringLiteral("deleteCategoryButton"));
+    m_addItem->setObjectName(QStringLiteral("add%1Button").arg(itemObjectName));
+    m_editItem->setObjectName(QStringLiteral("edit%1Button").arg(itemObjectName));
+    m_deleteItem->setObjectName(QStringLiteral("delete%1Button").arg(itemObjectName));
+
+    auto* categoryButtons = new QHBoxLayout;
+    categoryButtons->addWidget(addCategory);
+    categoryButtons->addWidget(editCategory);
+    categoryButtons->addWidget(deleteCategory);
+    categoryButtons->addStretch(1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(categoryButtons);
+    left->addWidget(m_tree, 1);
+
+    auto* itemButtons = new QHBoxLayout;
+    itemButtons->addWidget(m_addItem);
+    itemButtons->addWidget(m_editItem);
+    itemButtons->addWidget(m_deleteItem);
+    itemButtons->addStretch(1);
+    itemButtons->addWidget(m_search);
+    itemButtons->addWidget(m_searchButton);
+    auto* right = new QVBoxLayout;
+    right->addLayout(itemButtons);
+    right->addWidget(m_list, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+
+    connect(addCategory, &QAbstractButton::clicked, this, &LibraryPageBase::onAddCategory);
+    connect(editCategory, &QAbstractButton::clicked, this, &LibraryPageBase::onEditCategory);
+    connect(deleteCategory, &QAbstractButton::clicked, this, &LibraryPageBase::onDeleteCategory);
+    connect(m_searchButton, &QPushButton::clicked, this, &LibraryPageBase::onSearch);
+    connect(m_search, &QLineEdit::returnPressed, this, &LibraryPageBase::onSearch);
+}
+
+void LibraryPageBase::refresh()
+{
+    rebuildTree();
+    reloadList();
+}
+
+QTreeWidget* LibraryPageBase::categoryTree() const
+{
+    return m_tree;
+}
+
+QLineEdit* LibraryPageBase::searchEdit() const
+{
+    return m_search;
+}
+
+CListCtrlCl* LibraryPageBase::list() const
+{
+    return m_list;
+}
+
+QAbstractButton* LibraryPageBase::itemButton(LibraryAction action) const
+{
+    switch (action) {
+    case LibraryAction::Add:
+        return m_addItem;
+    case LibraryAction::Edit:
+        return m_editItem;
+    case LibraryAction::Delete:
+        return m_deleteItem;
+    }
+    return nullptr;
+}
+
+void LibraryPageBase::rebuildTree()
+{
+    runDatabaseWork([&] { fillCategoryTree(m_tree, m_categories.treeRoot, m_categories.tree()); });
+}
+
+QTreeWidgetItem* LibraryPageBase::selectedCategoryItem() const
+{
+    QTreeWidgetItem* item = m_tree->currentItem();
+    if (!item || !item->isSelected() || item == m_tree->topLevelItem(0)) {
+        return nullptr;
+    }
+    return item;
+}
+
+void LibraryPageBase::onAddCategory()
+{
+    const auto dialog = m_categories.addDialog(this);
+    if (dialog->exec() == QDialog::Accepted) {
+        rebuildTree();
+    }
+}
+
+void LibraryPageBase::onEditCategory()
+{
+    QTreeWidgetItem* item = selectedCategoryItem();
+    if (!item) {
+        prompter().info(QStringLiteral("请选择要修改项"), QString::fromUtf8(kSystemPromptCaption));
+        return;
+    }
+    const auto dialog = m_categories.editDialog(item->text(0), item->parent()->text(0), this);
+    if (!dialog->isLoaded()) {
+        prompter().info(QStringLiteral("请选择要修改项"), QString::fromUtf8(kSystemPromptCaption));
+        return;
+    }
+    if (dialog->exec() == QDialog::Accepted) {
+        rebuildTree();
+    }
+}
+
+void LibraryPageBase::onDeleteCategory()
+{
+    QTreeWidgetItem* item = selectedCategoryItem();
+    if (!item) {
+        prompter().info(m_categories.chooseFirst, QString::fromUtf8(kSystemPromptCaption));
+        return;
+    }
+    const std::string name = ss(item->text(0));
+    LibraryOutcome check;
+    if (!runDatabaseWork([&] { check = m_categories.checkDeletion(name, ss(item->parent()->text(0))); })) {
+        return;
+    }
+    if (!check.done()) {
+        showRefusal(check);
+        return;
+    }
+    if (!prompter().confirm(QStringLiteral("您确定要删除？"), QString::fromUtf8(kSystemPromptCaption))) {
+        return;
+    }
+    runDatabaseWork([&] { m_categories.deletion(check.id, name); });
+    rebuildTree();
+}
+
+} // namespace pelinor
