@@ -28,6 +28,10 @@ import subprocess
 import sys
 import tempfile
 
+sys.dont_write_bytecode = True  # keep data/tools free of __pycache__
+
+from incompatibility import base_name, refused_by_dialog  # noqa: E402
+
 DATA = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
 MEALS = ["早餐", "早点", "午餐", "午点", "晚餐"]
 WEEK = ["周一", "周二", "周三", "周四", "周五"]
@@ -43,12 +47,6 @@ problems = []
 def problem(text):
     problems.append(text)
 
-
-def base_name(name):
-    for mark in ("（", "["):
-        if mark in name:
-            return name[:name.index(mark)]
-    return name
 
 
 def load(db_name, files, workdir):
@@ -93,16 +91,6 @@ def pairs_in(food_names, pairs):
             found.append(a + "+" + b)
     return found
 
-
-def refused_by_dialog(food_names, pairs):
-    incompatible = ""
-    for name in food_names:
-        base = base_name(name)
-        if base in incompatible:
-            return name
-        incompatible += "".join(obj + "；" for subj, obj in pairs if subj == base)
-        incompatible += "".join(subj + "；" for subj, obj in pairs if obj == base)
-    return None
 
 
 def check_dishes(cook, pairs):

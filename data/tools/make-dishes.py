@@ -27,6 +27,7 @@ import sys
 sys.dont_write_bytecode = True  # keep data/tools free of __pycache__
 
 import dishes  # noqa: E402
+from incompatibility import base_name, refused_by_dialog  # noqa: E402
 from sqlout import DATA_DIR, insert, write_sql  # noqa: E402
 
 MEALS = ["早餐", "早点", "午餐", "午点", "晚餐"]
@@ -45,13 +46,6 @@ SET_MEAL_DATES = ["2026-03-16", "2026-06-15", "2026-09-21", "2026-11-30"]
 def f32(x):
     return struct.unpack("f", struct.pack("f", x))[0]
 
-
-def base_name(name):
-    """The name the relation tables use: cut before the first "（", else before the first "["."""
-    for mark in ("（", "["):
-        if mark in name:
-            return name[:name.index(mark)]
-    return name
 
 
 def load_catalogue():
@@ -86,17 +80,6 @@ def load_incompatible_pairs():
     db = load_database(["schema/gright.sql", "content/gright.sql"])
     return list(db.execute("SELECT PhasegSubject, PhasegObjects FROM FoodPhaseg ORDER BY rowid"))
 
-
-def refused_by_dialog(food_names, pairs):
-    """Runs the add dialog's check for each ingredient in order; returns the first refused food or None."""
-    incompatible = ""
-    for name in food_names:
-        base = base_name(name)
-        if base in incompatible:
-            return name
-        incompatible += "".join(obj + "；" for subj, obj in pairs if subj == base)
-        incompatible += "".join(subj + "；" for subj, obj in pairs if obj == base)
-    return None
 
 
 def parse_foods(text):
