@@ -4,7 +4,7 @@
 file(GLOB_RECURSE files RELATIVE "${DATA_DIR}" "${DATA_DIR}/schema/*.sql" "${DATA_DIR}/base/*.sql"
      "${DATA_DIR}/content/*.sql" "${DATA_DIR}/demo/*.sql")
 list(SORT files)
-set(out "// Generated from data/ at build time.\n#include \"db/EmbeddedData.h\"\n\nnamespace pelinor {\n\n")
+set(out "// Generated from data/ at build time.\n#include \"core/db/EmbeddedData.h\"\n\nnamespace pelinor {\n\n")
 set(index 0)
 set(table "")
 foreach(file IN LISTS files)

@@ -1,7 +1,7 @@
 // pelinor: the desktop program.
-#include "app/CLumarooApp.h"
-#include "app/GuiSetup.h"
-#include "app/TourRunner.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/app/GuiSetup.h"
+#include "gui/app/TourRunner.h"
 
 #include <QApplication>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // pelinor-cli: the jobs that need no window.
-#include "db/DataFolder.h"
+#include "core/db/DataFolder.h"
 
 #include <cstring>
 #include <iostream>

@@ -1,9 +1,9 @@
 #include "TempDataFolder.h"
-#include "db/CppSQLite3DB.h"
-#include "db/CppSQLite3Exception.h"
-#include "db/DatabaseCatalog.h"
-#include "db/SqlFormat.h"
-#include "db/TransactionGuard.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/CppSQLite3Exception.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/SqlFormat.h"
+#include "core/db/TransactionGuard.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>

@@ -1,9 +1,9 @@
-#include "db/DataFolder.h"
+#include "core/db/DataFolder.h"
 
 #include "TempDataFolder.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
-#include "db/SqlFormat.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/SqlFormat.h"
 
 #include <filesystem>
 #include <fstream>

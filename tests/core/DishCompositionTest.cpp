@@ -1,4 +1,4 @@
-#include "common/DishComposition.h"
+#include "core/common/DishComposition.h"
 
 #include <gtest/gtest.h>
 

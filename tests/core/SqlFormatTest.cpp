@@ -1,8 +1,8 @@
-#include "db/SqlFormat.h"
+#include "core/db/SqlFormat.h"
 
 #include "TempDataFolder.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
 
 #include <gtest/gtest.h>
 

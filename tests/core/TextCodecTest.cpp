@@ -1,4 +1,4 @@
-#include "db/TextCodec.h"
+#include "core/db/TextCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Checks of the library we ship: every number traceable, every name resolvable, nothing that the
 // program's own rules would refuse.
 #include "TempDataFolder.h"
-#include "common/DishComposition.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
+#include "core/common/DishComposition.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
 
 #include <cmath>
 #include <fstream>

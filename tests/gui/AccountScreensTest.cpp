@@ -1,12 +1,12 @@
 #include "../core/admin/AdminTestSupport.h"
 #include "GuiTestSupport.h"
-#include "admin/CLoginDlg.h"
-#include "admin/CMmglDlg.h"
-#include "admin/CYysCreatDlg.h"
-#include "admin/CYysglDlg.h"
-#include "common/Clock.h"
-#include "shell/CLumarooDlg.h"
-#include "widgets/CListCtrlCl.h"
+#include "core/common/Clock.h"
+#include "gui/admin/CLoginDlg.h"
+#include "gui/admin/CMmglDlg.h"
+#include "gui/admin/CYysCreatDlg.h"
+#include "gui/admin/CYysglDlg.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/CListCtrlCl.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "TempDataFolder.h"
-#include "admin/LoginService.h"
-#include "app/CLumarooApp.h"
-#include "db/DatabaseCatalog.h"
-#include "db/SqlFormat.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/FakePrompter.h"
-#include "widgets/Prompter.h"
+#include "core/admin/LoginService.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/SqlFormat.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/FakePrompter.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,5 +1,5 @@
 #include "GuiTestSupport.h"
-#include "admin/CLoginDlg.h"
+#include "gui/admin/CLoginDlg.h"
 
 #include <QLineEdit>
 #include <QPushButton>

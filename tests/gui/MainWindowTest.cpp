@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
-#include "shell/CAboutDlg.h"
-#include "shell/CLumarooDlg.h"
-#include "shell/MainWindowLayout.h"
-#include "widgets/CAnchorLayout.h"
-#include "widgets/CPictureButton.h"
+#include "gui/shell/CAboutDlg.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/shell/MainWindowLayout.h"
+#include "gui/widgets/CAnchorLayout.h"
+#include "gui/widgets/CPictureButton.h"
 
 #include <QLabel>
 #include <QStackedWidget>

@@ -1,7 +1,7 @@
-#include "widgets/CColorMenu.h"
-#include "widgets/CHeaderCtrlCl.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/CPictureButton.h"
+#include "gui/widgets/CColorMenu.h"
+#include "gui/widgets/CHeaderCtrlCl.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/CPictureButton.h"
 
 #include <QApplication>
 #include <QImage>

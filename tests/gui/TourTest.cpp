@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
-#include "app/TourRunner.h"
-#include "shell/TourSteps.h"
+#include "gui/app/TourRunner.h"
+#include "gui/shell/TourSteps.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,5 +1,5 @@
 // The GUI tests: offscreen, so they run without a display (and test discovery does too).
-#include "app/GuiSetup.h"
+#include "gui/app/GuiSetup.h"
 
 #include <QApplication>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "TempDataFolder.h"
 
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
 
 #include <cstdlib>
 #include <filesystem>

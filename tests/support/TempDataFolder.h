@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/DataFolder.h"
+#include "core/db/DataFolder.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
-#include "admin/Accounts.h"
+#include "core/admin/Accounts.h"
 
-#include "common/AppInfo.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
-#include "db/TransactionGuard.h"
+#include "core/common/AppInfo.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
+#include "core/db/TransactionGuard.h"
 
 namespace pelinor {
 

@@ -1,10 +1,10 @@
-#include "admin/LoginService.h"
+#include "core/admin/LoginService.h"
 
-#include "common/AppInfo.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
+#include "core/common/AppInfo.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
 
 namespace pelinor {
 

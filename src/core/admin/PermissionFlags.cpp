@@ -1,4 +1,4 @@
-#include "admin/PermissionFlags.h"
+#include "core/admin/PermissionFlags.h"
 
 #include <algorithm>
 #include <string_view>

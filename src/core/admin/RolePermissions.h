@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin/PermissionFlags.h"
+#include "core/admin/PermissionFlags.h"
 
 #include <string>
 

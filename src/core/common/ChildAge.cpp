@@ -1,4 +1,4 @@
-#include "common/ChildAge.h"
+#include "core/common/ChildAge.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Clock.h"
+#include "core/common/Clock.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "common/Clock.h"
+#include "core/common/Clock.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "common/DecimalText.h"
+#include "core/common/DecimalText.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "common/ItemList.h"
+#include "core/common/ItemList.h"
 
 namespace pelinor {
 

@@ -1,6 +1,6 @@
-#include "common/KaupGrading.h"
+#include "core/common/KaupGrading.h"
 
-#include "common/DecimalText.h"
+#include "core/common/DecimalText.h"
 
 #include <array>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "common/NutrientVector.h"
+#include "core/common/NutrientVector.h"
 
-#include "db/CppSQLite3Query.h"
+#include "core/db/CppSQLite3Query.h"
 
 namespace pelinor {
 

@@ -1,4 +1,4 @@
-#include "db/CharsetConverter.h"
+#include "core/db/CharsetConverter.h"
 
 #include <iconv.h>
 #include <stdexcept>

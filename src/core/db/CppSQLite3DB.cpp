@@ -1,6 +1,6 @@
-#include "db/CppSQLite3DB.h"
+#include "core/db/CppSQLite3DB.h"
 
-#include "db/CppSQLite3Exception.h"
+#include "core/db/CppSQLite3Exception.h"
 
 #include <sqlite3.h>
 

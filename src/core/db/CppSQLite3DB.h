@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/CppSQLite3Query.h"
+#include "core/db/CppSQLite3Query.h"
 
 #include <string>
 

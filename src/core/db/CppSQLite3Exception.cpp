@@ -1,4 +1,4 @@
-#include "db/CppSQLite3Exception.h"
+#include "core/db/CppSQLite3Exception.h"
 
 #include <sqlite3.h>
 

@@ -1,10 +1,10 @@
-#include "db/DataFolder.h"
+#include "core/db/DataFolder.h"
 
-#include "db/CppSQLite3DB.h"
-#include "db/CppSQLite3Exception.h"
-#include "db/DatabaseCatalog.h"
-#include "db/EmbeddedData.h"
-#include "db/TransactionGuard.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/CppSQLite3Exception.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/EmbeddedData.h"
+#include "core/db/TransactionGuard.h"
 
 #include <filesystem>
 #include <string_view>

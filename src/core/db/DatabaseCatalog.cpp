@@ -1,4 +1,4 @@
-#include "db/DatabaseCatalog.h"
+#include "core/db/DatabaseCatalog.h"
 
 #include <array>
 #include <cstdlib>

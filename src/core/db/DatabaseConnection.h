@@ -1,7 +1,7 @@
 #pragma once
 
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
 
 namespace pelinor {
 

@@ -1,4 +1,4 @@
-#include "db/SqlFormat.h"
+#include "core/db/SqlFormat.h"
 
 #include <cstdio>
 #include <stdexcept>

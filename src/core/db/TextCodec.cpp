@@ -1,6 +1,6 @@
-#include "db/TextCodec.h"
+#include "core/db/TextCodec.h"
 
-#include "db/CharsetConverter.h"
+#include "core/db/CharsetConverter.h"
 
 namespace pelinor {
 

@@ -1,7 +1,7 @@
-#include "db/TransactionGuard.h"
+#include "core/db/TransactionGuard.h"
 
-#include "db/CppSQLite3DB.h"
-#include "db/CppSQLite3Exception.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/CppSQLite3Exception.h"
 
 namespace pelinor {
 

@@ -1,6 +1,6 @@
-#include "library/CategoryTree.h"
+#include "core/library/CategoryTree.h"
 
-#include "db/CppSQLite3DB.h"
+#include "core/db/CppSQLite3DB.h"
 
 namespace pelinor {
 

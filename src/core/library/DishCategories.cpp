@@ -1,9 +1,9 @@
-#include "library/DishCategories.h"
+#include "core/library/DishCategories.h"
 
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
-#include "db/TransactionGuard.h"
-#include "library/NextIdentifier.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
+#include "core/db/TransactionGuard.h"
+#include "core/library/NextIdentifier.h"
 
 namespace pelinor {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "library/CategoryTree.h"
-#include "library/LibraryOutcome.h"
+#include "core/library/CategoryTree.h"
+#include "core/library/LibraryOutcome.h"
 
 #include <optional>
 #include <string>

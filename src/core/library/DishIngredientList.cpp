@@ -1,9 +1,9 @@
-#include "library/DishIngredientList.h"
+#include "core/library/DishIngredientList.h"
 
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
-#include "library/FoodRelations.h"
-#include "library/IncompatibilityCheck.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
+#include "core/library/FoodRelations.h"
+#include "core/library/IncompatibilityCheck.h"
 
 #include <charconv>
 

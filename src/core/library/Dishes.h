@@ -1,7 +1,7 @@
 #pragma once
 
-#include "library/DishIngredientList.h"
-#include "library/LibraryOutcome.h"
+#include "core/library/DishIngredientList.h"
+#include "core/library/LibraryOutcome.h"
 
 #include <optional>
 #include <string>

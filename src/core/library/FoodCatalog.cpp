@@ -1,12 +1,12 @@
-#include "library/FoodCatalog.h"
+#include "core/library/FoodCatalog.h"
 
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
-#include "db/TransactionGuard.h"
-#include "library/FoodCategories.h"
-#include "library/FoodRelations.h"
-#include "library/NextIdentifier.h"
-#include "library/PinyinInitial.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
+#include "core/db/TransactionGuard.h"
+#include "core/library/FoodCategories.h"
+#include "core/library/FoodRelations.h"
+#include "core/library/NextIdentifier.h"
+#include "core/library/PinyinInitial.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/NutrientVector.h"
-#include "library/LibraryOutcome.h"
+#include "core/common/NutrientVector.h"
+#include "core/library/LibraryOutcome.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "library/FoodRelations.h"
+#include "core/library/FoodRelations.h"
 
-#include "db/CppSQLite3DB.h"
-#include "db/SqlFormat.h"
-#include "library/NextIdentifier.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/SqlFormat.h"
+#include "core/library/NextIdentifier.h"
 
 namespace pelinor {
 

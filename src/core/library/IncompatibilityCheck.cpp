@@ -1,7 +1,7 @@
-#include "library/IncompatibilityCheck.h"
+#include "core/library/IncompatibilityCheck.h"
 
-#include "db/CppSQLite3DB.h"
-#include "db/SqlFormat.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/SqlFormat.h"
 
 namespace pelinor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/AppInfo.h"
+#include "core/common/AppInfo.h"
 
 #include <string>
 

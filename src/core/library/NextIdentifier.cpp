@@ -1,6 +1,6 @@
-#include "library/NextIdentifier.h"
+#include "core/library/NextIdentifier.h"
 
-#include "db/CppSQLite3DB.h"
+#include "core/db/CppSQLite3DB.h"
 
 #include <algorithm>
 

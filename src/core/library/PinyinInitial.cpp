@@ -1,6 +1,6 @@
-#include "library/PinyinInitial.h"
+#include "core/library/PinyinInitial.h"
 
-#include "db/CharsetConverter.h"
+#include "core/db/CharsetConverter.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
-#include "records/ArchiveNumbers.h"
+#include "core/records/ArchiveNumbers.h"
 
-#include "common/Clock.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
+#include "core/common/Clock.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "records/ArchiveRecord.h"
+#include "core/records/ArchiveRecord.h"
 
-#include "db/CppSQLite3Query.h"
+#include "core/db/CppSQLite3Query.h"
 
 namespace pelinor {
 

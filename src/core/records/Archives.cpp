@@ -1,12 +1,12 @@
-#include "records/Archives.h"
+#include "core/records/Archives.h"
 
-#include "common/Clock.h"
-#include "common/DecimalText.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
-#include "db/TransactionGuard.h"
+#include "core/common/Clock.h"
+#include "core/common/DecimalText.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
+#include "core/db/TransactionGuard.h"
 
 #include <cmath>
 

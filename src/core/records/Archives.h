@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/ArchiveRecord.h"
-#include "records/RecordOutcome.h"
+#include "core/records/ArchiveRecord.h"
+#include "core/records/RecordOutcome.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
-#include "records/ChildLookup.h"
+#include "core/records/ChildLookup.h"
 
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
 
 namespace pelinor {
 

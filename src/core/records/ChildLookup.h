@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/Classes.h"
-#include "records/RecordOutcome.h"
+#include "core/records/Classes.h"
+#include "core/records/RecordOutcome.h"
 
 #include <string>
 #include <vector>

@@ -1,13 +1,13 @@
-#include "records/Classes.h"
+#include "core/records/Classes.h"
 
-#include "common/DecimalText.h"
-#include "common/ItemList.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
-#include "db/DatabaseConnection.h"
-#include "db/SqlFormat.h"
-#include "db/TransactionGuard.h"
-#include "records/ArchiveNumbers.h"
+#include "core/common/DecimalText.h"
+#include "core/common/ItemList.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/DatabaseConnection.h"
+#include "core/db/SqlFormat.h"
+#include "core/db/TransactionGuard.h"
+#include "core/records/ArchiveNumbers.h"
 
 #include <algorithm>
 

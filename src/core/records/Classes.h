@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/RecordOutcome.h"
+#include "core/records/RecordOutcome.h"
 
 #include <string>
 #include <vector>

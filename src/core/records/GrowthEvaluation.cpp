@@ -1,9 +1,9 @@
-#include "records/GrowthEvaluation.h"
+#include "core/records/GrowthEvaluation.h"
 
-#include "common/ChildAge.h"
-#include "common/Clock.h"
-#include "common/ItemList.h"
-#include "common/KaupGrading.h"
+#include "core/common/ChildAge.h"
+#include "core/common/Clock.h"
+#include "core/common/ItemList.h"
+#include "core/common/KaupGrading.h"
 
 #include <algorithm>
 #include <map>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/ArchiveRecord.h"
+#include "core/records/ArchiveRecord.h"
 
 #include <optional>
 #include <string>

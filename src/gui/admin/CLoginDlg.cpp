@@ -1,13 +1,13 @@
-#include "admin/CLoginDlg.h"
+#include "gui/admin/CLoginDlg.h"
 
-#include "admin/LoginService.h"
-#include "app/CLumarooApp.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/CentredRow.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
-#include "widgets/SkinFonts.h"
-#include "widgets/WindowDragger.h"
+#include "core/admin/LoginService.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/CentredRow.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
+#include "gui/widgets/SkinFonts.h"
+#include "gui/widgets/WindowDragger.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

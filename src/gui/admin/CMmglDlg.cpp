@@ -1,13 +1,13 @@
-#include "admin/CMmglDlg.h"
+#include "gui/admin/CMmglDlg.h"
 
-#include "admin/PasswordChange.h"
-#include "app/CLumarooApp.h"
-#include "shell/CLumarooDlg.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/CentredRow.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
-#include "widgets/SkinFonts.h"
+#include "core/admin/PasswordChange.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/CentredRow.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QGridLayout>
 #include <QLabel>

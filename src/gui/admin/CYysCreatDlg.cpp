@@ -1,10 +1,10 @@
-#include "admin/CYysCreatDlg.h"
+#include "gui/admin/CYysCreatDlg.h"
 
-#include "app/CLumarooApp.h"
-#include "common/Clock.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
-#include "widgets/SkinFonts.h"
+#include "core/common/Clock.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin/Accounts.h"
+#include "core/admin/Accounts.h"
 
 #include <QDialog>
 #include <QList>

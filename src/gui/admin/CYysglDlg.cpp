@@ -1,13 +1,13 @@
-#include "admin/CYysglDlg.h"
+#include "gui/admin/CYysglDlg.h"
 
-#include "admin/Accounts.h"
-#include "admin/CYysCreatDlg.h"
-#include "app/CLumarooApp.h"
-#include "common/AppInfo.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "core/admin/Accounts.h"
+#include "core/common/AppInfo.h"
+#include "gui/admin/CYysCreatDlg.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
-#include "app/CLumarooApp.h"
+#include "gui/app/CLumarooApp.h"
 
-#include "admin/CLoginDlg.h"
-#include "admin/RolePermissions.h"
-#include "shell/CLumarooDlg.h"
+#include "core/admin/RolePermissions.h"
+#include "gui/admin/CLoginDlg.h"
+#include "gui/shell/CLumarooDlg.h"
 
 namespace pelinor {
 

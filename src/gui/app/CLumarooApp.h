@@ -1,6 +1,6 @@
 #pragma once
 
-#include "admin/CurrentUser.h"
+#include "core/admin/CurrentUser.h"
 
 #include <QObject>
 #include <functional>

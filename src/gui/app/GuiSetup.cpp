@@ -1,7 +1,7 @@
-#include "app/GuiSetup.h"
+#include "gui/app/GuiSetup.h"
 
-#include "common/AppInfo.h"
-#include "widgets/SkinFonts.h"
+#include "core/common/AppInfo.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,11 +1,11 @@
-#include "app/TourRunner.h"
+#include "gui/app/TourRunner.h"
 
-#include "admin/CLoginDlg.h"
-#include "admin/LoginService.h"
-#include "app/CLumarooApp.h"
-#include "shell/CLumarooDlg.h"
-#include "shell/TourSteps.h"
-#include "widgets/DatabaseError.h"
+#include "core/admin/LoginService.h"
+#include "gui/admin/CLoginDlg.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/shell/TourSteps.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QApplication>
 #include <QDir>

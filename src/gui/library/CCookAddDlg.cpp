@@ -1,4 +1,4 @@
-#include "library/CCookAddDlg.h"
+#include "gui/library/CCookAddDlg.h"
 
 namespace pelinor {
 

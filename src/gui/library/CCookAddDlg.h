@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/DishDialogBase.h"
+#include "gui/library/DishDialogBase.h"
 
 namespace pelinor {
 

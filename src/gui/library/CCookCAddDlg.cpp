@@ -1,8 +1,8 @@
-#include "library/CCookCAddDlg.h"
+#include "gui/library/CCookCAddDlg.h"
 
-#include "library/DishCategories.h"
-#include "library/LibraryScreens.h"
-#include "widgets/DatabaseError.h"
+#include "core/library/DishCategories.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QComboBox>
 #include <QLineEdit>

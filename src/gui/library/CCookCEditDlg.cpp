@@ -1,8 +1,8 @@
-#include "library/CCookCEditDlg.h"
+#include "gui/library/CCookCEditDlg.h"
 
-#include "library/DishCategories.h"
-#include "library/LibraryScreens.h"
-#include "widgets/DatabaseError.h"
+#include "core/library/DishCategories.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QLineEdit>
 

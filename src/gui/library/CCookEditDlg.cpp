@@ -1,7 +1,7 @@
-#include "library/CCookEditDlg.h"
+#include "gui/library/CCookEditDlg.h"
 
-#include "library/LibraryScreens.h"
-#include "widgets/DatabaseError.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/widgets/DatabaseError.h"
 
 namespace pelinor {
 

@@ -1,13 +1,13 @@
-#include "library/CCookFoodAddDlg.h"
+#include "gui/library/CCookFoodAddDlg.h"
 
-#include "library/DishIngredientList.h"
-#include "library/FoodCatalog.h"
-#include "library/FoodCategories.h"
-#include "library/LibraryScreens.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/FormLabel.h"
-#include "widgets/Prompter.h"
+#include "core/library/DishIngredientList.h"
+#include "core/library/FoodCatalog.h"
+#include "core/library/FoodCategories.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/FormLabel.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,14 +1,14 @@
-#include "library/CCookMageDlg.h"
+#include "gui/library/CCookMageDlg.h"
 
-#include "library/CCookAddDlg.h"
-#include "library/CCookCAddDlg.h"
-#include "library/CCookCEditDlg.h"
-#include "library/CCookEditDlg.h"
-#include "library/DishCategories.h"
-#include "library/Dishes.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "core/library/DishCategories.h"
+#include "core/library/Dishes.h"
+#include "gui/library/CCookAddDlg.h"
+#include "gui/library/CCookCAddDlg.h"
+#include "gui/library/CCookCEditDlg.h"
+#include "gui/library/CCookEditDlg.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>

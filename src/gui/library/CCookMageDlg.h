@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/LibraryPageBase.h"
+#include "gui/library/LibraryPageBase.h"
 
 namespace pelinor {
 

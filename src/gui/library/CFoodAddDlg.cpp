@@ -1,4 +1,4 @@
-#include "library/CFoodAddDlg.h"
+#include "gui/library/CFoodAddDlg.h"
 
 namespace pelinor {
 

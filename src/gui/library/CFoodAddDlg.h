@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/FoodDialogBase.h"
+#include "gui/library/FoodDialogBase.h"
 
 namespace pelinor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/CategoryDialogBase.h"
+#include "gui/library/CategoryDialogBase.h"
 
 namespace pelinor {
 

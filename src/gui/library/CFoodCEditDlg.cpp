@@ -1,8 +1,8 @@
-#include "library/CFoodCEditDlg.h"
+#include "gui/library/CFoodCEditDlg.h"
 
-#include "library/FoodCategories.h"
-#include "library/LibraryScreens.h"
-#include "widgets/DatabaseError.h"
+#include "core/library/FoodCategories.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/CategoryEditDialogBase.h"
+#include "gui/library/CategoryEditDialogBase.h"
 
 namespace pelinor {
 

@@ -1,6 +1,6 @@
-#include "library/CFoodEditDlg.h"
+#include "gui/library/CFoodEditDlg.h"
 
-#include "widgets/DatabaseError.h"
+#include "gui/widgets/DatabaseError.h"
 
 namespace pelinor {
 

@@ -1,14 +1,14 @@
-#include "library/CFoodMageDlg.h"
+#include "gui/library/CFoodMageDlg.h"
 
-#include "library/CFoodAddDlg.h"
-#include "library/CFoodCAddDlg.h"
-#include "library/CFoodCEditDlg.h"
-#include "library/CFoodEditDlg.h"
-#include "library/FoodCatalog.h"
-#include "library/FoodCategories.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "core/library/FoodCatalog.h"
+#include "core/library/FoodCategories.h"
+#include "gui/library/CFoodAddDlg.h"
+#include "gui/library/CFoodCAddDlg.h"
+#include "gui/library/CFoodCEditDlg.h"
+#include "gui/library/CFoodEditDlg.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

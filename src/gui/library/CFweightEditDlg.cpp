@@ -1,6 +1,6 @@
-#include "library/CFweightEditDlg.h"
+#include "gui/library/CFweightEditDlg.h"
 
-#include "widgets/FormLabel.h"
+#include "gui/widgets/FormLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

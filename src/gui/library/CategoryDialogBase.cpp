@@ -1,8 +1,8 @@
-#include "library/CategoryDialogBase.h"
+#include "gui/library/CategoryDialogBase.h"
 
-#include "library/LibraryScreens.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/FormLabel.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/FormLabel.h"
 
 #include <QComboBox>
 #include <QGridLayout>

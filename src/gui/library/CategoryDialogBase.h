@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/LibraryOutcome.h"
+#include "core/library/LibraryOutcome.h"
 
 #include <QDialog>
 #include <string>

@@ -1,6 +1,6 @@
-#include "library/CategoryEditDialogBase.h"
+#include "gui/library/CategoryEditDialogBase.h"
 
-#include "widgets/DatabaseError.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QComboBox>
 #include <QLineEdit>

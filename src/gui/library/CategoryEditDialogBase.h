@@ -1,7 +1,7 @@
 #pragma once
 
-#include "library/CategoryDialogBase.h"
-#include "library/CategoryTree.h"
+#include "core/library/CategoryTree.h"
+#include "gui/library/CategoryDialogBase.h"
 
 #include <optional>
 

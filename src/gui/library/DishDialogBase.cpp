@@ -1,11 +1,11 @@
-#include "library/DishDialogBase.h"
+#include "gui/library/DishDialogBase.h"
 
-#include "library/CCookFoodAddDlg.h"
-#include "library/LibraryScreens.h"
-#include "library/NutrientBoxGrid.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/FormLabel.h"
+#include "gui/library/CCookFoodAddDlg.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/library/NutrientBoxGrid.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/FormLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/Dishes.h"
+#include "core/library/Dishes.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
-#include "library/FoodDialogBase.h"
+#include "gui/library/FoodDialogBase.h"
 
-#include "library/FoodCategories.h"
-#include "library/LibraryScreens.h"
-#include "library/NutrientBoxGrid.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/FormLabel.h"
-#include "widgets/Prompter.h"
+#include "core/library/FoodCategories.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/library/NutrientBoxGrid.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/FormLabel.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QComboBox>
 #include <QGridLayout>

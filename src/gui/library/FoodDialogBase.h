@@ -1,7 +1,7 @@
 #pragma once
 
-#include "library/FoodCatalog.h"
-#include "library/LibraryOutcome.h"
+#include "core/library/FoodCatalog.h"
+#include "core/library/LibraryOutcome.h"
 
 #include <QDialog>
 

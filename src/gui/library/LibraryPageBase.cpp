@@ -1,11 +1,11 @@
-#include "library/LibraryPageBase.h"
+#include "gui/library/LibraryPageBase.h"
 
-#include "library/CategoryDialogBase.h"
-#include "library/CategoryEditDialogBase.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "gui/library/CategoryDialogBase.h"
+#include "gui/library/CategoryEditDialogBase.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "library/CategoryTree.h"
-#include "library/LibraryOutcome.h"
-#include "library/LibraryScreens.h"
-#include "shell/RefreshablePage.h"
-#include "widgets/CSkinPage.h"
+#include "core/library/CategoryTree.h"
+#include "core/library/LibraryOutcome.h"
+#include "gui/library/LibraryScreens.h"
+#include "gui/shell/RefreshablePage.h"
+#include "gui/widgets/CSkinPage.h"
 
 #include <QString>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "library/LibraryScreens.h"
+#include "gui/library/LibraryScreens.h"
 
-#include "widgets/CListCtrlCl.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QComboBox>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "library/CategoryTree.h"
-#include "library/FoodCatalog.h"
-#include "library/LibraryOutcome.h"
+#include "core/library/CategoryTree.h"
+#include "core/library/FoodCatalog.h"
+#include "core/library/LibraryOutcome.h"
 
 #include <QString>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "library/NutrientBoxGrid.h"
+#include "gui/library/NutrientBoxGrid.h"
 
-#include "widgets/FormLabel.h"
+#include "gui/widgets/FormLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/NutrientVector.h"
-#include "library/DishIngredientList.h"
+#include "core/common/NutrientVector.h"
+#include "core/library/DishIngredientList.h"
 
 #include <QWidget>
 #include <array>

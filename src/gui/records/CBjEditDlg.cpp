@@ -1,8 +1,8 @@
-#include "records/CBjEditDlg.h"
+#include "gui/records/CBjEditDlg.h"
 
-#include "records/Classes.h"
-#include "records/RecordsUi.h"
-#include "widgets/DatabaseError.h"
+#include "core/records/Classes.h"
+#include "gui/records/RecordsUi.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

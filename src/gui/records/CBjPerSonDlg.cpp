@@ -1,12 +1,12 @@
-#include "records/CBjPerSonDlg.h"
+#include "gui/records/CBjPerSonDlg.h"
 
-#include "records/Archives.h"
-#include "records/Classes.h"
-#include "records/RecordsUi.h"
-#include "shell/CLumarooDlg.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
+#include "core/records/Archives.h"
+#include "core/records/Classes.h"
+#include "gui/records/RecordsUi.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

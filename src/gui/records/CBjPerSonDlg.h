@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/RefreshablePage.h"
-#include "widgets/CSkinPage.h"
+#include "gui/shell/RefreshablePage.h"
+#include "gui/widgets/CSkinPage.h"
 
 class QComboBox;
 

@@ -1,14 +1,14 @@
-#include "records/CBjSetDlg.h"
+#include "gui/records/CBjSetDlg.h"
 
-#include "records/CBjEditDlg.h"
-#include "records/CBjPerSonDlg.h"
-#include "records/Classes.h"
-#include "records/RecordsUi.h"
-#include "shell/CLumarooDlg.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "core/records/Classes.h"
+#include "gui/records/CBjEditDlg.h"
+#include "gui/records/CBjPerSonDlg.h"
+#include "gui/records/RecordsUi.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QComboBox>
 #include <QGridLayout>

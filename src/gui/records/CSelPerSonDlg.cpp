@@ -1,8 +1,8 @@
-#include "records/CSelPerSonDlg.h"
+#include "gui/records/CSelPerSonDlg.h"
 
-#include "records/ChildLookup.h"
-#include "records/RecordsUi.h"
-#include "widgets/DatabaseError.h"
+#include "core/records/ChildLookup.h"
+#include "gui/records/RecordsUi.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/Classes.h"
+#include "core/records/Classes.h"
 
 #include <QDialog>
 #include <optional>

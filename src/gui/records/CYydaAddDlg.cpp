@@ -1,15 +1,15 @@
-#include "records/CYydaAddDlg.h"
+#include "gui/records/CYydaAddDlg.h"
 
-#include "common/Clock.h"
-#include "records/ArchiveNumbers.h"
-#include "records/Archives.h"
-#include "records/CYydaCjDlg.h"
-#include "records/Classes.h"
-#include "records/RecordsUi.h"
-#include "shell/CLumarooDlg.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/FormLabel.h"
+#include "core/common/Clock.h"
+#include "core/records/ArchiveNumbers.h"
+#include "core/records/Archives.h"
+#include "core/records/Classes.h"
+#include "gui/records/CYydaCjDlg.h"
+#include "gui/records/RecordsUi.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/FormLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

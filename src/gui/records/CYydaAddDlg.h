@@ -1,8 +1,8 @@
 #pragma once
 
-#include "records/ArchiveFields.h"
-#include "records/ArchiveRecord.h"
-#include "widgets/CSkinPage.h"
+#include "core/records/ArchiveFields.h"
+#include "core/records/ArchiveRecord.h"
+#include "gui/widgets/CSkinPage.h"
 
 #include <QList>
 #include <vector>

@@ -1,16 +1,16 @@
-#include "records/CYydaCjDlg.h"
+#include "gui/records/CYydaCjDlg.h"
 
-#include "app/CLumarooApp.h"
-#include "records/Archives.h"
-#include "records/CYydaAddDlg.h"
-#include "records/CYydaDisplayDlg.h"
-#include "records/RecordsUi.h"
-#include "shell/CHubPage.h"
-#include "shell/CLumarooDlg.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "core/records/Archives.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/records/CYydaAddDlg.h"
+#include "gui/records/CYydaDisplayDlg.h"
+#include "gui/records/RecordsUi.h"
+#include "gui/shell/CHubPage.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "admin/PermissionFlags.h"
-#include "records/ArchiveRecord.h"
-#include "shell/RefreshablePage.h"
-#include "widgets/CSkinPage.h"
+#include "core/admin/PermissionFlags.h"
+#include "core/records/ArchiveRecord.h"
+#include "gui/shell/RefreshablePage.h"
+#include "gui/widgets/CSkinPage.h"
 
 #include <vector>
 

@@ -1,12 +1,12 @@
-#include "records/CYydaDisplayDlg.h"
+#include "gui/records/CYydaDisplayDlg.h"
 
-#include "records/Archives.h"
-#include "records/GrowthEvaluation.h"
-#include "records/RecordsUi.h"
-#include "shell/CLumarooDlg.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/FormLabel.h"
+#include "core/records/Archives.h"
+#include "core/records/GrowthEvaluation.h"
+#include "gui/records/RecordsUi.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/FormLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

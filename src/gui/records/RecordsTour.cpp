@@ -1,15 +1,15 @@
-#include "records/RecordsTour.h"
+#include "gui/records/RecordsTour.h"
 
-#include "records/Archives.h"
-#include "records/CBjEditDlg.h"
-#include "records/CBjSetDlg.h"
-#include "records/CSelPerSonDlg.h"
-#include "records/CYydaAddDlg.h"
-#include "records/CYydaDisplayDlg.h"
-#include "shell/CLumarooDlg.h"
-#include "shell/TourSteps.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/DatabaseError.h"
+#include "core/records/Archives.h"
+#include "gui/records/CBjEditDlg.h"
+#include "gui/records/CBjSetDlg.h"
+#include "gui/records/CSelPerSonDlg.h"
+#include "gui/records/CYydaAddDlg.h"
+#include "gui/records/CYydaDisplayDlg.h"
+#include "gui/shell/CLumarooDlg.h"
+#include "gui/shell/TourSteps.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/DatabaseError.h"
 
 #include <QComboBox>
 

@@ -1,9 +1,9 @@
-#include "records/RecordsUi.h"
+#include "gui/records/RecordsUi.h"
 
-#include "common/AppInfo.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "core/common/AppInfo.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QComboBox>
 

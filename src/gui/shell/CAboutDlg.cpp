@@ -1,7 +1,7 @@
-#include "shell/CAboutDlg.h"
+#include "gui/shell/CAboutDlg.h"
 
-#include "widgets/CPictureButton.h"
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

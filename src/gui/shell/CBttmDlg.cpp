@@ -1,7 +1,7 @@
-#include "shell/CBttmDlg.h"
+#include "gui/shell/CBttmDlg.h"
 
-#include "app/CLumarooApp.h"
-#include "widgets/SkinFonts.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "shell/CCenterDlg.h"
+#include "gui/shell/CCenterDlg.h"
 
-#include "app/CLumarooApp.h"
-#include "shell/CHubPage.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/SkinFonts.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/shell/CHubPage.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QGridLayout>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "shell/CHelpDlg.h"
+#include "gui/shell/CHelpDlg.h"
 
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QTextBrowser>
 #include <QVBoxLayout>

@@ -1,11 +1,11 @@
-#include "shell/CHubPage.h"
+#include "gui/shell/CHubPage.h"
 
-#include "app/CLumarooApp.h"
-#include "common/AppInfo.h"
-#include "shell/RefreshablePage.h"
-#include "widgets/CPictureButton.h"
-#include "widgets/DatabaseError.h"
-#include "widgets/Prompter.h"
+#include "core/common/AppInfo.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/shell/RefreshablePage.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QStackedWidget>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "admin/PermissionFlags.h"
-#include "shell/PageId.h"
-#include "widgets/CSkinPage.h"
+#include "core/admin/PermissionFlags.h"
+#include "gui/shell/PageId.h"
+#include "gui/widgets/CSkinPage.h"
 
 #include <QHash>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "shell/CInfoMageDlg.h"
+#include "gui/shell/CInfoMageDlg.h"
 
 namespace pelinor {
 

@@ -1,7 +1,7 @@
-#include "shell/CLeftDlg.h"
+#include "gui/shell/CLeftDlg.h"
 
-#include "widgets/CPictureButton.h"
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QPainter>
 #include <QVBoxLayout>

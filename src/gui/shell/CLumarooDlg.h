@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/PageId.h"
-#include "widgets/CAnchorLayout.h"
+#include "gui/shell/PageId.h"
+#include "gui/widgets/CAnchorLayout.h"
 
 #include <QDialog>
 #include <QHash>

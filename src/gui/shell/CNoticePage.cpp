@@ -1,6 +1,6 @@
-#include "shell/CNoticePage.h"
+#include "gui/shell/CNoticePage.h"
 
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

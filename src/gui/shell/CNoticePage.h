@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/CSkinPage.h"
+#include "gui/widgets/CSkinPage.h"
 
 namespace pelinor {
 

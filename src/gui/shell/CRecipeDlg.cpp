@@ -1,4 +1,4 @@
-#include "shell/CRecipeDlg.h"
+#include "gui/shell/CRecipeDlg.h"
 
 namespace pelinor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CHubPage.h"
+#include "gui/shell/CHubPage.h"
 
 namespace pelinor {
 

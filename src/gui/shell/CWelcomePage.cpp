@@ -1,6 +1,6 @@
-#include "shell/CWelcomePage.h"
+#include "gui/shell/CWelcomePage.h"
 
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,4 +1,4 @@
-#include "shell/CXtszDlg.h"
+#include "gui/shell/CXtszDlg.h"
 
 namespace pelinor {
 

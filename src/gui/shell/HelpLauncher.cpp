@@ -1,6 +1,6 @@
-#include "shell/HelpLauncher.h"
+#include "gui/shell/HelpLauncher.h"
 
-#include "shell/CHelpDlg.h"
+#include "gui/shell/CHelpDlg.h"
 
 #include <QDesktopServices>
 #include <QDir>

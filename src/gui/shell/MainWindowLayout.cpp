@@ -1,4 +1,4 @@
-#include "shell/MainWindowLayout.h"
+#include "gui/shell/MainWindowLayout.h"
 
 namespace pelinor {
 

@@ -1,16 +1,16 @@
-#include "shell/PageFactory.h"
+#include "gui/shell/PageFactory.h"
 
-#include "admin/CMmglDlg.h"
-#include "admin/CYysglDlg.h"
-#include "library/CCookMageDlg.h"
-#include "library/CFoodMageDlg.h"
-#include "records/CBjPerSonDlg.h"
-#include "records/CBjSetDlg.h"
-#include "records/CYydaAddDlg.h"
-#include "records/CYydaCjDlg.h"
-#include "records/CYydaDisplayDlg.h"
-#include "shell/CNoticePage.h"
-#include "shell/CWelcomePage.h"
+#include "gui/admin/CMmglDlg.h"
+#include "gui/admin/CYysglDlg.h"
+#include "gui/library/CCookMageDlg.h"
+#include "gui/library/CFoodMageDlg.h"
+#include "gui/records/CBjPerSonDlg.h"
+#include "gui/records/CBjSetDlg.h"
+#include "gui/records/CYydaAddDlg.h"
+#include "gui/records/CYydaCjDlg.h"
+#include "gui/records/CYydaDisplayDlg.h"
+#include "gui/shell/CNoticePage.h"
+#include "gui/shell/CWelcomePage.h"
 
 namespace pelinor {
 

@@ -1,4 +1,4 @@
-#include "shell/PageId.h"
+#include "gui/shell/PageId.h"
 
 namespace pelinor {
 

@@ -1,11 +1,11 @@
-#include "shell/TourSteps.h"
+#include "gui/shell/TourSteps.h"
 
-#include "admin/CYysCreatDlg.h"
-#include "library/LibraryTour.h"
-#include "records/RecordsTour.h"
-#include "shell/CAboutDlg.h"
-#include "shell/CHelpDlg.h"
-#include "shell/CLumarooDlg.h"
+#include "gui/admin/CYysCreatDlg.h"
+#include "gui/library/LibraryTour.h"
+#include "gui/records/RecordsTour.h"
+#include "gui/shell/CAboutDlg.h"
+#include "gui/shell/CHelpDlg.h"
+#include "gui/shell/CLumarooDlg.h"
 
 namespace pelinor {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/PageId.h"
+#include "gui/shell/PageId.h"
 
 #include <QString>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "widgets/CAnchorLayout.h"
+#include "gui/widgets/CAnchorLayout.h"
 
 namespace pelinor {
 

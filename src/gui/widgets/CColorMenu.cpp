@@ -1,6 +1,6 @@
-#include "widgets/CColorMenu.h"
+#include "gui/widgets/CColorMenu.h"
 
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QPaintEvent>
 #include <QPainter>

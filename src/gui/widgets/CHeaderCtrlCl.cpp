@@ -1,6 +1,6 @@
-#include "widgets/CHeaderCtrlCl.h"
+#include "gui/widgets/CHeaderCtrlCl.h"
 
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QAbstractItemModel>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "widgets/CListCtrlCl.h"
+#include "gui/widgets/CListCtrlCl.h"
 
-#include "widgets/CHeaderCtrlCl.h"
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/CHeaderCtrlCl.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QPainter>
 #include <QStyledItemDelegate>

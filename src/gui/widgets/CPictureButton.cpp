@@ -1,6 +1,6 @@
-#include "widgets/CPictureButton.h"
+#include "gui/widgets/CPictureButton.h"
 
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

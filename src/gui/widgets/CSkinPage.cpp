@@ -1,6 +1,6 @@
-#include "widgets/CSkinPage.h"
+#include "gui/widgets/CSkinPage.h"
 
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "widgets/CentredRow.h"
+#include "gui/widgets/CentredRow.h"
 
 #include <QHBoxLayout>
 

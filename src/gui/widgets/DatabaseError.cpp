@@ -1,7 +1,7 @@
-#include "widgets/DatabaseError.h"
+#include "gui/widgets/DatabaseError.h"
 
-#include "common/AppInfo.h"
-#include "widgets/Prompter.h"
+#include "core/common/AppInfo.h"
+#include "gui/widgets/Prompter.h"
 
 namespace pelinor {
 

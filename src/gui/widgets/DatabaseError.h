@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/CppSQLite3Exception.h"
+#include "core/db/CppSQLite3Exception.h"
 
 #include <QString>
 #include <string>

@@ -1,4 +1,4 @@
-#include "widgets/FakePrompter.h"
+#include "gui/widgets/FakePrompter.h"
 
 #include <QStringList>
 

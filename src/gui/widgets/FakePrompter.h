@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/Prompter.h"
+#include "gui/widgets/Prompter.h"
 
 #include <QList>
 #include <QQueue>

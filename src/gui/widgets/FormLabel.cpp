@@ -1,4 +1,4 @@
-#include "widgets/FormLabel.h"
+#include "gui/widgets/FormLabel.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "widgets/MessageBoxPrompter.h"
+#include "gui/widgets/MessageBoxPrompter.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "widgets/Prompter.h"
+#include "gui/widgets/Prompter.h"
 
-#include "widgets/MessageBoxPrompter.h"
+#include "gui/widgets/MessageBoxPrompter.h"
 
 namespace pelinor {
 

@@ -1,4 +1,4 @@
-#include "widgets/SkinFonts.h"
+#include "gui/widgets/SkinFonts.h"
 
 #include <QStringList>
 

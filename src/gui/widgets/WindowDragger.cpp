@@ -1,4 +1,4 @@
-#include "widgets/WindowDragger.h"
+#include "gui/widgets/WindowDragger.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "admin/Accounts.h"
+#include "core/admin/Accounts.h"
 
 #include "AdminTestSupport.h"
-#include "admin/PasswordChange.h"
-#include "db/CppSQLite3Exception.h"
+#include "core/admin/PasswordChange.h"
+#include "core/db/CppSQLite3Exception.h"
 
 #include <gtest/gtest.h>
 

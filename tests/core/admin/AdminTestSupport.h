@@ -1,8 +1,8 @@
 #pragma once
 
 #include "TempDataFolder.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "admin/LoginService.h"
+#include "core/admin/LoginService.h"
 
 #include "AdminTestSupport.h"
 

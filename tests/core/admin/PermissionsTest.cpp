@@ -1,6 +1,6 @@
 #include "AdminTestSupport.h"
-#include "admin/PermissionFlags.h"
-#include "admin/RolePermissions.h"
+#include "core/admin/PermissionFlags.h"
+#include "core/admin/RolePermissions.h"
 
 #include <gtest/gtest.h>
 

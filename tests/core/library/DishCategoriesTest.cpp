@@ -1,4 +1,4 @@
-#include "library/DishCategories.h"
+#include "core/library/DishCategories.h"
 
 #include "LibraryTestData.h"
 

@@ -1,4 +1,4 @@
-#include "library/DishIngredientList.h"
+#include "core/library/DishIngredientList.h"
 
 #include "LibraryTestData.h"
 

@@ -1,4 +1,4 @@
-#include "library/Dishes.h"
+#include "core/library/Dishes.h"
 
 #include "LibraryTestData.h"
 

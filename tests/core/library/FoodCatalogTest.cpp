@@ -1,4 +1,4 @@
-#include "library/FoodCatalog.h"
+#include "core/library/FoodCatalog.h"
 
 #include "LibraryTestData.h"
 

@@ -1,4 +1,4 @@
-#include "library/FoodCategories.h"
+#include "core/library/FoodCategories.h"
 
 #include "LibraryTestData.h"
 

@@ -1,7 +1,7 @@
-#include "library/FoodRelations.h"
+#include "core/library/FoodRelations.h"
 
 #include "LibraryTestData.h"
-#include "db/DatabaseConnection.h"
+#include "core/db/DatabaseConnection.h"
 
 #include <gtest/gtest.h>
 

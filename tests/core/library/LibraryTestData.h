@@ -1,10 +1,10 @@
 #pragma once
 
 #include "TempDataFolder.h"
-#include "common/NutrientVector.h"
-#include "db/CppSQLite3DB.h"
-#include "db/DatabaseCatalog.h"
-#include "db/SqlFormat.h"
+#include "core/common/NutrientVector.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/SqlFormat.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "LibraryTestData.h"
-#include "db/CppSQLite3Exception.h"
-#include "library/Dishes.h"
-#include "library/FoodCatalog.h"
+#include "core/db/CppSQLite3Exception.h"
+#include "core/library/Dishes.h"
+#include "core/library/FoodCatalog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "library/PinyinInitial.h"
+#include "core/library/PinyinInitial.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>

@@ -1,6 +1,6 @@
-#include "records/ArchiveFields.h"
+#include "core/records/ArchiveFields.h"
 
-#include "common/ItemList.h"
+#include "core/common/ItemList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "records/Archives.h"
+#include "core/records/Archives.h"
 
 #include "RecordsFixture.h"
-#include "records/ArchiveNumbers.h"
+#include "core/records/ArchiveNumbers.h"
 
 using namespace pelinor;
 

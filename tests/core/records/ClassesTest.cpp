@@ -1,7 +1,7 @@
-#include "records/Classes.h"
+#include "core/records/Classes.h"
 
 #include "RecordsFixture.h"
-#include "records/Archives.h"
+#include "core/records/Archives.h"
 
 using namespace pelinor;
 

@@ -1,7 +1,7 @@
-#include "records/GrowthEvaluation.h"
+#include "core/records/GrowthEvaluation.h"
 
-#include "common/ChildAge.h"
-#include "common/KaupGrading.h"
+#include "core/common/ChildAge.h"
+#include "core/common/KaupGrading.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

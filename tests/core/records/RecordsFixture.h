@@ -1,11 +1,11 @@
 #pragma once
 
 #include "TempDataFolder.h"
-#include "common/Clock.h"
-#include "db/CppSQLite3DB.h"
-#include "db/CppSQLite3Exception.h"
-#include "db/DatabaseCatalog.h"
-#include "db/SqlFormat.h"
+#include "core/common/Clock.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/CppSQLite3Exception.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/SqlFormat.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -1,13 +1,13 @@
 #include "../../core/library/LibraryTestData.h"
 #include "LibraryScreensTest.h"
 #include "ModalDialog.h"
-#include "library/CFoodAddDlg.h"
-#include "library/CFoodCAddDlg.h"
-#include "library/CFoodEditDlg.h"
-#include "library/CFoodMageDlg.h"
-#include "library/NutrientBoxGrid.h"
-#include "widgets/CListCtrlCl.h"
-#include "widgets/FakePrompter.h"
+#include "gui/library/CFoodAddDlg.h"
+#include "gui/library/CFoodCAddDlg.h"
+#include "gui/library/CFoodEditDlg.h"
+#include "gui/library/CFoodMageDlg.h"
+#include "gui/library/NutrientBoxGrid.h"
+#include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/FakePrompter.h"
 
 #include <QComboBox>
 #include <QLineEdit>
