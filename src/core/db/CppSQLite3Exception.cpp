@@ -4,11 +4,11 @@
 
 namespace pelinor {
 
+// Same layout as SQLite's own printf would give: "NAME[code]: detail".
 CppSQLite3Exception::CppSQLite3Exception(int errorCode, const std::string& detail)
-    : m_code(errorCode)
+    : std::runtime_error(std::string(errorCodeAsString(errorCode)) + "[" + std::to_string(errorCode) + "]: " + detail)
+    , m_code(errorCode)
 {
-    // Same layout as SQLite's own printf would give: "NAME[code]: detail".
-    m_message = std::string(errorCodeAsString(errorCode)) + "[" + std::to_string(errorCode) + "]: " + detail;
 }
 
 int CppSQLite3Exception::errorCode() const
@@ -16,9 +16,9 @@ int CppSQLite3Exception::errorCode() const
     return m_code;
 }
 
-const std::string& CppSQLite3Exception::errorMessage() const
+std::string CppSQLite3Exception::errorMessage() const
 {
-    return m_message;
+    return what();
 }
 
 CppSQLite3Exception CppSQLite3Exception::fromConnection(int errorCode, sqlite3* connection)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 struct sqlite3;
 
 namespace pelinor {
 
-// The one kind of error the database layer raises. Code 1000 marks errors found by the layer itself.
-class CppSQLite3Exception
+// The one kind of error the database layer raises; what() is the message the user is shown.
+// Code 1000 marks errors found by the layer itself.
+class CppSQLite3Exception : public std::runtime_error
 {
 public:
     static constexpr int kLayerError = 1000;
@@ -16,7 +18,7 @@ public:
     virtual ~CppSQLite3Exception() = default;
 
     int errorCode() const;
-    const std::string& errorMessage() const;
+    std::string errorMessage() const;
 
     static const char* errorCodeAsString(int errorCode);
     // An error whose detail is the connection's own last error text (empty without a connection).
@@ -24,7 +26,6 @@ public:
 
 private:
     int m_code;
-    std::string m_message;
 };
 
 } // namespace pelinor
