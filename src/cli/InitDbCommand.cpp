@@ -1,0 +1,46 @@
+// pelinor-cli initdb: a new data folder.
+#include "cli/CliCommand.h"
+#include "core/db/DataFolder.h"
+
+#include <iostream>
+
+namespace pelinor::cli {
+
+namespace {
+
+int initDb(std::vector<std::string> arguments)
+{
+    CommandArgs args("initdb", std::move(arguments));
+    const bool demo = args.flag("--demo");
+    const auto rest = args.positional();
+    if (!args.ok()) {
+        return 2;
+    }
+    if (rest.size() > 1) {
+        return fail("initdb", "只能指定一个文件夹 / only one folder may be given", 2);
+    }
+    if (rest.empty()) {
+        return fail("initdb", "请指定数据文件夹 / a folder is required (see --help)", 2);
+    }
+    const std::string& folder = rest.front();
+    const auto result = createDataFolder(folder, demo ? DataFolderContent::Demo : DataFolderContent::Library);
+    if (!result.ok) {
+        return fail("initdb", result.message);
+    }
+    std::cout << "数据文件夹已创建 / data folder created: " << folder << "\n";
+    return 0;
+}
+
+const CommandRegistration registration({ "initdb",
+    "  initdb [--demo] DIR   Create a complete data folder in DIR: the twelve database files with\n"
+    "                        their tables, the administrator account (admin / vanto) and its role,\n"
+    "                        the classes 小班, 中班, 大班 and the food, dish, set-meal, reference-intake,\n"
+    "                        nutrient-knowledge and vaccine library. With --demo it also adds\n"
+    "                        demonstration classes, children and meal plans.\n"
+    "                        An existing database file is never overwritten: the command names it,\n"
+    "                        changes nothing and exits with status 1.\n",
+    initDb });
+
+} // namespace
+
+} // namespace pelinor::cli
