@@ -39,7 +39,7 @@ public:
     static constexpr const char* kRestoreFailed = "数据库还原失败，数据库文件未做任何更改！";
     static constexpr const char* kRestoreIncomplete
         = "数据库还原未能完成，部分数据文件未能恢复原样，请重新还原该备份！";
-    static constexpr const char* kSetGone = "该备份已不存在，请刷新列表！";
+    static constexpr const char* kSetGone = "该备份已不存在！";
     static constexpr const char* kDeleteQuestion = "备份删除将无法找到，您确定要删除吗？";
     static constexpr const char* kFilesMissing = "备份数据不存在，请及时备份数据文件！";
     static constexpr const char* kDeleteFailed = "备份删除失败，未做任何更改！";

@@ -23,7 +23,7 @@ public:
     static constexpr const char* kBuiltInRename = "不能修改内置角色的名称！";
     static constexpr const char* kInUse = "该角色正在使用，不能删除！";
     static constexpr const char* kBuiltInKeepsRoles = "内置角色必须保留“权限管理”权限！";
-    static constexpr const char* kRoleGone = "该角色已不存在，请刷新列表！";
+    static constexpr const char* kRoleGone = "该角色已不存在！";
     // The permission the role page is guarded by.
     static constexpr const char* kRolePermission = "C42";
 

@@ -272,8 +272,8 @@ TEST_F(BackupsTest, RestoreAndDeleteUseOnlyFourteenDigitStampsAndKnownSets)
         EXPECT_EQ(Backups::restore(id).message(), "数据备份损坏,无法还原数据库");
         EXPECT_EQ(Backups::remove(id).message(), "备份数据不存在，请及时备份数据文件！");
     }
-    EXPECT_EQ(Backups::restore(3).message(), "该备份已不存在，请刷新列表！");
-    EXPECT_EQ(Backups::remove(3).message(), "该备份已不存在，请刷新列表！");
+    EXPECT_EQ(Backups::restore(3).message(), "该备份已不存在！");
+    EXPECT_EQ(Backups::remove(3).message(), "该备份已不存在！");
     EXPECT_EQ(filesIn(backupFolder()).size(), 11u);
     EXPECT_EQ(setCount(), 2);
     EXPECT_TRUE(test::dataFolderBytes() == before);

@@ -61,7 +61,7 @@ TEST_F(RolesTest, RefusalsChangeNothing)
         { "delete a role accounts name", [] { return messageOf(Roles::remove(1)); }, "该角色正在使用，不能删除！" },
         { "delete a role only a disabled account names", [] { return messageOf(Roles::remove(4)); },
             "该角色正在使用，不能删除！" },
-        { "delete a role that is gone", [] { return messageOf(Roles::remove(99)); }, "该角色已不存在，请刷新列表！" },
+        { "delete a role that is gone", [] { return messageOf(Roles::remove(99)); }, "该角色已不存在！" },
         { "rename the built-in role", [] { return messageOf(Roles::rename(0, "管理员")); },
             "不能修改内置角色的名称！" },
         { "rename onto another role", [] { return messageOf(Roles::rename(1, "保健医生")); },
@@ -70,7 +70,7 @@ TEST_F(RolesTest, RefusalsChangeNothing)
             "该角色名称已经存在，请重新输入！" },
         { "rename to blanks", [] { return messageOf(Roles::rename(1, " \u3000")); }, "角色名称不能为空！" },
         { "rename a role that is gone", [] { return messageOf(Roles::rename(42, "新")); },
-            "该角色已不存在，请刷新列表！" },
+            "该角色已不存在！" },
         { "add a taken name", [] { return messageOf(Roles::add("厨师")); }, "该角色名称已经存在，请重新输入！" },
         { "add a taken name with blanks around it", [] { return messageOf(Roles::add(" 访客 ")); },
             "该角色名称已经存在，请重新输入！" },
@@ -79,7 +79,7 @@ TEST_F(RolesTest, RefusalsChangeNothing)
             [] { return messageOf(Roles::savePermissions(0, PermissionFlags::fromString("C41；C43；C44"))); },
             "内置角色必须保留“权限管理”权限！" },
         { "save a role that is gone", [] { return messageOf(Roles::savePermissions(9, PermissionFlags())); },
-            "该角色已不存在，请刷新列表！" },
+            "该角色已不存在！" },
     };
     // A disabled account still names its role.
     m_folder.exec(SysManagerDb, "UPDATE Management SET ManageState = '停用' WHERE ManageUser = 'chief'");
