@@ -3,7 +3,7 @@
 #include "TempDataFolder.h"
 #include "core/db/CppSQLite3DB.h"
 #include "core/db/CppSQLite3Exception.h"
-#include "core/db/DatabaseSnapshot.h"
+#include "core/db/DatabaseReplacement.h"
 
 #include <filesystem>
 #include <fstream>
@@ -96,27 +96,88 @@ TEST(OnlineBackupTest, CopiesWholeDatabasesAndRefusesWhileAnotherConnectionWrite
     EXPECT_EQ(names(to), "甲 乙 ");
 }
 
-TEST(OnlineBackupTest, ASnapshotPutsTheFileBackAsItWas)
+// A writer that died in the middle of a transaction: its changed pages already in the file, the
+// journal holding the old ones beside it.
+void leaveHotJournal(const std::string& path, const std::string& copyTo)
+{
+    CppSQLite3DB writer;
+    writer.open(path);
+    writer.execScript("PRAGMA cache_size = 1; BEGIN; UPDATE T SET Name = Name || '（未提交）';"
+                      "INSERT INTO T SELECT Name FROM T; INSERT INTO T SELECT Name FROM T;");
+    std::filesystem::copy_file(path, copyTo);
+    std::filesystem::copy_file(path + "-journal", copyTo + "-journal");
+    writer.execScript("ROLLBACK");
+}
+
+TEST(DatabaseReplacementTest, PutsEveryFileInPlaceOrNone)
 {
     test::TempDirectory dir;
-    const std::string path = dir.path() + "/live.db";
-    const std::string other = dir.path() + "/other.db";
-    makeDatabase(path, "PRAGMA page_size = 1024; CREATE TABLE T(Name TEXT); INSERT INTO T VALUES('原来');");
-    makeDatabase(other, "CREATE TABLE T(Name TEXT); INSERT INTO T VALUES('还原'); INSERT INTO T VALUES('的');");
-
-    DatabaseSnapshot snapshot(path);
-    OnlineBackup::copy(other, path);
-    ASSERT_EQ(names(path), "还原 的 ");
-    snapshot.putBack();
-    EXPECT_EQ(names(path), "原来 ");
-
-    // A file that was not there is put back by removing it.
+    const std::string a = dir.path() + "/a.db";
+    const std::string b = dir.path() + "/b.db";
     const std::string absent = dir.path() + "/absent.db";
-    DatabaseSnapshot none(absent);
-    OnlineBackup::copy(other, absent);
-    ASSERT_EQ(names(absent), "还原 的 ");
-    none.putBack();
-    EXPECT_FALSE(std::filesystem::exists(absent));
+    const std::string newA = dir.path() + "/new-a.db";
+    const std::string newB = dir.path() + "/new-b.db";
+    makeDatabase(a, "CREATE TABLE T(Name TEXT); INSERT INTO T VALUES('旧甲');");
+    makeDatabase(b, "CREATE TABLE T(Name TEXT); INSERT INTO T VALUES('旧乙');");
+    makeDatabase(newA, "PRAGMA page_size = 1024; CREATE TABLE T(Name TEXT); INSERT INTO T VALUES('新甲');");
+    makeDatabase(newB, "CREATE TABLE T(Name TEXT); INSERT INTO T VALUES('新乙');");
+    const auto leftovers = [&] {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            count += entry.path().string().find(".restoring") != std::string::npos;
+        }
+        return count;
+    };
+
+    {
+        // Another program writing to the second file: the first stays as it was too.
+        CppSQLite3DB writer;
+        writer.open(b);
+        writer.execScript("BEGIN IMMEDIATE; INSERT INTO T VALUES('别的程序');");
+        DatabaseReplacement replacement(100);
+        replacement.stage(newA, a);
+        replacement.stage(newB, b);
+        EXPECT_EQ(replacement.commit(), DatabaseReplacement::Result::InUse);
+        writer.execScript("COMMIT");
+    }
+    EXPECT_EQ(names(a), "旧甲 ");
+    EXPECT_EQ(names(b), "旧乙 别的程序 ");
+    EXPECT_EQ(leftovers(), 0);
+
+    {
+        DatabaseReplacement replacement;
+        replacement.stage(newA, a);
+        replacement.stage(newB, b);
+        replacement.stage(newB, absent);
+        EXPECT_EQ(replacement.commit(), DatabaseReplacement::Result::Done);
+    }
+    EXPECT_EQ(names(a), "新甲 ");
+    EXPECT_EQ(names(b), "新乙 ");
+    EXPECT_EQ(names(absent), "新乙 ");
+    EXPECT_EQ(leftovers(), 0);
+}
+
+TEST(DatabaseReplacementTest, AJournalLeftByACrashedWriterNeverReachesTheNewFile)
+{
+    test::TempDirectory dir;
+    const std::string original = dir.path() + "/original.db";
+    const std::string live = dir.path() + "/live.db";
+    const std::string fresh = dir.path() + "/fresh.db";
+    std::string many = "BEGIN; CREATE TABLE T(Name TEXT);";
+    for (int i = 0; i < 300; ++i) {
+        many += "INSERT INTO T VALUES('第" + std::to_string(i) + "行" + std::string(200, 'x') + "');";
+    }
+    makeDatabase(original, many + "COMMIT;");
+    leaveHotJournal(original, live);
+    ASSERT_TRUE(std::filesystem::exists(live + "-journal"));
+    makeDatabase(fresh, "CREATE TABLE T(Name TEXT); INSERT INTO T VALUES('还原的');");
+
+    DatabaseReplacement replacement;
+    replacement.stage(fresh, live);
+    ASSERT_EQ(replacement.commit(), DatabaseReplacement::Result::Done);
+    EXPECT_FALSE(std::filesystem::exists(live + "-journal"));
+    EXPECT_EQ(OnlineBackup::problemWith(live), "");
+    EXPECT_EQ(names(live), "还原的 ");
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "core/db/CppSQLite3Exception.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
-#include "core/db/DatabaseSnapshot.h"
+#include "core/db/DatabaseReplacement.h"
 #include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
 #include "core/db/UnitOfWork.h"
@@ -139,9 +139,8 @@ void removeRestoreNote()
 }
 
 // Writes the set's files over the live ones, all or none. Every file of the set is checked before
-// the first live file is touched; each live file is copied into memory just before it is
-// overwritten and put back when a later one fails. `resuming`: the live files may be a mixture
-// left by an interrupted restore, which only a complete restore puts right.
+// the first live file is touched. `resuming`: the live files may be a mixture left by an
+// interrupted restore, which only a complete restore puts right, so its note stays on failure.
 Outcome<> restoreFiles(const std::string& folder, const std::string& stamp, int lockWaitMs, bool resuming)
 {
     if (!Backups::isStamp(stamp)) {
@@ -152,38 +151,34 @@ Outcome<> restoreFiles(const std::string& folder, const std::string& stamp, int 
             return refuse(Backups::kBackupDamaged);
         }
     }
+    const auto failed = [resuming](const char* message) -> Outcome<> {
+        if (!resuming) {
+            removeRestoreNote();
+        }
+        return refuse(message);
+    };
+    DatabaseReplacement replacement(lockWaitMs);
     try {
         writeRestoreNote(stamp);
-    } catch (const CppSQLite3Exception&) {
-        return refuse(Backups::kRestoreFailed);
-    }
-
-    std::vector<std::unique_ptr<DatabaseSnapshot>> overwritten;
-    try {
         for (const int id : Backups::databases()) {
-            const std::string live = GetDatabasePath(id);
-            auto before = std::make_unique<DatabaseSnapshot>(live, lockWaitMs);
-            OnlineBackup::copy(folder + Backups::fileName(stamp, id), live, lockWaitMs);
-            overwritten.push_back(std::move(before));
+            replacement.stage(folder + Backups::fileName(stamp, id), GetDatabasePath(id));
         }
     } catch (const CppSQLite3Exception& e) {
-        // Put back what was overwritten, the last first; the file that failed is unchanged.
-        bool allBack = true;
-        for (auto it = overwritten.rbegin(); it != overwritten.rend(); ++it) {
-            try {
-                (*it)->putBack(lockWaitMs);
-            } catch (const CppSQLite3Exception&) {
-                allBack = false;
-            }
-        }
-        if (!allBack || resuming) {
-            return refuse(Backups::kRestoreIncomplete);
-        }
-        removeRestoreNote();
-        return refuse(OnlineBackup::isLockError(e.errorCode()) ? Backups::kFilesInUse : Backups::kRestoreFailed);
+        return failed(OnlineBackup::isLockError(e.errorCode()) ? Backups::kFilesInUse : Backups::kRestoreFailed);
     }
-    removeRestoreNote();
-    return done();
+    switch (replacement.commit()) {
+    case DatabaseReplacement::Result::Done:
+        removeRestoreNote();
+        return done();
+    case DatabaseReplacement::Result::InUse:
+        return failed(Backups::kFilesInUse);
+    case DatabaseReplacement::Result::Failed:
+        return failed(Backups::kRestoreFailed);
+    case DatabaseReplacement::Result::PartlyPutBack:
+        break;
+    }
+    // The note stays: the next action finishes the restore.
+    return refuse(Backups::kRestoreIncomplete);
 }
 
 // Finishes a restore that was cut short, if there is one; nothing when there was none.
@@ -202,10 +197,11 @@ std::optional<Outcome<>> completeInterruptedRestore(CppSQLite3DB& db, const std:
     return restoreFiles(folder, *stamp, lockWaitMs, true);
 }
 
-// What an operation cut short left in the backup folder: half-written files are removed, and the
-// files of a set whose delete did not reach its row go back where they were.
+// What an operation cut short left behind: half-written files are removed, and the files of a set
+// whose delete did not reach its row go back where they were.
 void tidyFolder(CppSQLite3DB& db, const std::string& folder)
 {
+    DatabaseReplacement::removeLeftovers(dataDirectory());
     std::error_code error;
     std::vector<fs::path> leftovers;
     for (const auto& entry : fs::directory_iterator(folder, error)) {

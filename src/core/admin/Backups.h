@@ -69,10 +69,10 @@ public:
     // written; a failure leaves neither a row nor a file behind.
     static Outcome<BackupSet> backup(const std::string& userName);
 
-    // Writes the set's files over the live ones, all of them or none: every backup file is checked
-    // first, and a live file already overwritten is put back when a later one fails. A restore cut
-    // short by a crash is finished by the next backup, restore or delete, or by
-    // finishInterruptedRestore, which the programs call when they start.
+    // Puts the set's files in place of the live ones, all of them or none: every backup file is
+    // checked first, copied beside its live file, and only when every live file is locked are
+    // they renamed into place. A restore cut short by a crash is finished by the next backup,
+    // restore or delete, or by finishInterruptedRestore, which the programs call when they start.
     static Outcome<> restore(int setId, int lockWaitMs = OnlineBackup::kDefaultLockWaitMs);
     // Finishes a restore that was cut short; nothing when none was. A refusal means the data
     // files may still be a mixture and the set should be restored again.
