@@ -7,18 +7,17 @@
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/DatabaseReplacement.h"
+#include "core/db/FileSync.h"
 #include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
 #include "core/db/UnitOfWork.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -62,37 +61,19 @@ std::vector<std::string> setPaths(const std::string& folder, const std::string& 
     return paths;
 }
 
+bool isListed(CppSQLite3DB& db, const std::string& stamp)
+{
+    return !db.execQuery(formatSql("SELECT ID FROM SJKBFTS WHERE BackupTime = '%s'", stamp)).eof();
+}
+
 bool stampInUse(CppSQLite3DB& db, const std::string& folder, const std::string& stamp)
 {
-    if (!db.execQuery(formatSql("SELECT ID FROM SJKBFTS WHERE BackupTime = '%s'", stamp)).eof()) {
+    if (isListed(db, stamp)) {
         return true;
     }
     std::error_code error;
     const auto paths = setPaths(folder, stamp);
     return std::any_of(paths.begin(), paths.end(), [&](const std::string& path) { return fs::exists(path, error); });
-}
-
-// Waits until the file (or the folder's list of names) is on the disk.
-bool syncToDisk(const std::string& path, int flags)
-{
-    const int descriptor = ::open(path.c_str(), flags);
-    if (descriptor < 0) {
-        return false;
-    }
-    const bool synced = ::fsync(descriptor) == 0;
-    ::close(descriptor);
-    return synced;
-}
-
-// Makes the renames of the folder last through a power cut before the set is listed.
-void syncFolder(const std::string& folder)
-{
-    syncToDisk(folder, O_RDONLY | O_DIRECTORY);
-}
-
-bool isListed(CppSQLite3DB& db, const std::string& stamp)
-{
-    return !db.execQuery(formatSql("SELECT ID FROM SJKBFTS WHERE BackupTime = '%s'", stamp)).eof();
 }
 
 // The note a restore keeps beside the live files while it writes them: the stamp of the set.
@@ -118,18 +99,16 @@ std::optional<std::string> readRestoreNote()
 void writeRestoreNote(const std::string& stamp)
 {
     const std::string path = restoreNotePath();
-    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (descriptor < 0) {
+    {
+        std::ofstream note(path, std::ios::trunc);
+        note << stamp << "\n";
+        if (!note.flush()) {
+            throw CppSQLite3Exception(CppSQLite3Exception::kLayerError, "cannot write " + path);
+        }
+    }
+    if (!syncFile(path) || !syncFolder(dataDirectory())) {
         throw CppSQLite3Exception(CppSQLite3Exception::kLayerError, "cannot write " + path);
     }
-    const std::string text = stamp + "\n";
-    const bool written = ::write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size())
-        && ::fsync(descriptor) == 0;
-    ::close(descriptor);
-    if (!written) {
-        throw CppSQLite3Exception(CppSQLite3Exception::kLayerError, "cannot write " + path);
-    }
-    syncFolder(dataDirectory());
 }
 
 void removeRestoreNote()
@@ -214,9 +193,20 @@ void tidyFolder(CppSQLite3DB& db, const std::string& folder)
             fs::remove(path, error);
         } else if (name.starts_with(kDeletingPrefix)) {
             const std::string stamp = name.substr(std::string(kDeletingPrefix).size());
+            // The files of a set still listed go back; the folder goes only once it is empty.
             if (Backups::isStamp(stamp) && isListed(db, stamp)) {
+                std::vector<fs::path> files;
                 for (const auto& file : fs::directory_iterator(path, error)) {
-                    fs::rename(file.path(), fs::path(folder) / file.path().filename(), error);
+                    files.push_back(file.path());
+                }
+                bool allBack = true;
+                for (const fs::path& file : files) {
+                    std::error_code moved;
+                    fs::rename(file, fs::path(folder) / file.filename(), moved);
+                    allBack = allBack && !moved;
+                }
+                if (!allBack) {
+                    continue;
                 }
             }
             fs::remove_all(path, error);
@@ -357,7 +347,7 @@ Outcome<BackupSet> Backups::backup(const std::string& userName)
             const std::string part = path + kPartEnding;
             written.add(part);
             OnlineBackup::copy(GetDatabasePath(id), part, OnlineBackup::kDefaultLockWaitMs, false);
-            if (!syncToDisk(part, O_RDONLY)) {
+            if (!syncFile(part)) {
                 return refuse(kBackupFailed, kSystemPromptCaption);
             }
             written.add(path);

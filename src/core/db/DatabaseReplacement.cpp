@@ -2,11 +2,10 @@
 
 #include "core/db/CppSQLite3DB.h"
 #include "core/db/CppSQLite3Exception.h"
+#include "core/db/FileSync.h"
 
-#include <fcntl.h>
 #include <filesystem>
 #include <memory>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -17,17 +16,6 @@ namespace {
 // The new file waits under this ending, the old one under the other until every file is in place.
 constexpr const char* kIncomingEnding = ".restoring-new";
 constexpr const char* kOutgoingEnding = ".restoring-old";
-
-bool syncToDisk(const std::string& path, int flags)
-{
-    const int descriptor = ::open(path.c_str(), flags);
-    if (descriptor < 0) {
-        return false;
-    }
-    const bool synced = ::fsync(descriptor) == 0;
-    ::close(descriptor);
-    return synced;
-}
 
 } // namespace
 
@@ -48,7 +36,7 @@ void DatabaseReplacement::stage(const std::string& sourcePath, const std::string
     fs::remove(entry.incoming, ignored);
     m_entries.push_back(entry);
     OnlineBackup::copy(sourcePath, entry.incoming, m_lockWaitMs, false);
-    if (!syncToDisk(entry.incoming, O_RDONLY)) {
+    if (!syncFile(entry.incoming)) {
         throw CppSQLite3Exception(CppSQLite3Exception::kLayerError, "cannot write " + entry.incoming);
     }
 }
@@ -108,7 +96,7 @@ DatabaseReplacement::Result DatabaseReplacement::commit()
         return allBack ? Result::Failed : Result::PartlyPutBack;
     }
     if (!m_entries.empty()) {
-        syncToDisk(fs::path(m_entries.front().live).parent_path().string(), O_RDONLY | O_DIRECTORY);
+        syncFolder(fs::path(m_entries.front().live).parent_path().string());
     }
     // The locks were on the files now replaced; letting them go lets waiting programs read the new ones.
     locks.clear();
