@@ -51,20 +51,27 @@ TEST_F(StartupTraceTest, TheTraceLogsInThroughTheLoginAndTimesBothSteps)
     EXPECT_EQ(app.run(), 0);
     const std::string trace = testing::internal::GetCapturedStderr();
     double loginShown = -1.0;
+    double loginCpu = -1.0;
     double mainShown = -1.0;
+    double mainCpu = -1.0;
     long long stamp = 0;
     const auto login = trace.find("pelinor startup: start to login shown");
     const auto main = trace.find("pelinor startup: login accepted to main window shown");
     ASSERT_NE(login, std::string::npos) << trace;
     ASSERT_NE(main, std::string::npos) << trace;
-    EXPECT_EQ(std::sscanf(trace.c_str() + login, "pelinor startup: start to login shown %lf ms [boottime %lld ns]",
-                  &loginShown, &stamp),
+    EXPECT_EQ(std::sscanf(trace.c_str() + login,
+                  "pelinor startup: start to login shown %lf ms (cpu %lf ms) [boottime %lld ns]", &loginShown,
+                  &loginCpu, &stamp),
+        3);
+    EXPECT_EQ(std::sscanf(trace.c_str() + main,
+                  "pelinor startup: login accepted to main window shown %lf ms (cpu %lf ms)", &mainShown, &mainCpu),
         2);
-    EXPECT_EQ(
-        std::sscanf(trace.c_str() + main, "pelinor startup: login accepted to main window shown %lf ms", &mainShown),
-        1);
     EXPECT_GT(loginShown, 0.0);
     EXPECT_GT(mainShown, 0.0);
+    // Processor time is spent within the interval: never more than two cores' worth of it.
+    EXPECT_GT(loginCpu, 0.0);
+    EXPECT_GT(mainCpu, 0.0);
+    EXPECT_LT(mainCpu, 2 * mainShown + 1.0);
     EXPECT_GT(stamp, 0);
     // The account went through the real login.
     EXPECT_EQ(CLumarooApp::currentUser().userName, "admin");

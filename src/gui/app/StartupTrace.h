@@ -10,13 +10,14 @@ class CLoginDlg;
 
 // How long the start-up takes, printed on standard error when PELINOR_TRACE_STARTUP=1:
 //
-//   pelinor startup: start to login shown 118.4 ms [boottime 5123456789012 ns]
-//   pelinor startup: login accepted to main window shown 201.7 ms
+//   pelinor startup: start to login shown 118.4 ms (cpu 95.0 ms) [boottime 5123456789012 ns]
+//   pelinor startup: login accepted to main window shown 201.7 ms (cpu 150.2 ms)
 //
 // "Shown" is the end of the window's first painting, so the main window's figure includes
 // building every page. The start is the process start as the kernel keeps it (in steps of 10 ms);
 // the boot-clock stamp of the moment the login was shown lets a caller that noted the time it
-// started the program measure the first interval exactly.
+// started the program measure the first interval exactly. The processor time the process used in
+// each interval (all its threads) tells what the start-up costs on a machine busy with other work.
 //
 // Two more variables, honoured only together with PELINOR_TRACE_STARTUP=1, let a benchmark run the
 // start-up without a person: PELINOR_TRACE_STARTUP_LOGIN=user:password types the account into the
