@@ -1,17 +1,47 @@
+// A backup and a restore of the large folder, as the backup page and the nightly job make them.
+// Both write, so they work on a copy of the folder in a temporary directory.
+#include "BenchData.h"
 #include "TempDataFolder.h"
 #include "core/admin/Backups.h"
 #include "core/common/Clock.h"
+#include "core/db/DatabaseCatalog.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 using namespace pelinor;
 
-// One backup set of the demonstration data folder, as the page and the nightly job make it:
-// eleven files copied, synced and listed. Each round a minute later, so no stamp is taken.
-static void BM_BackupDataFolder(benchmark::State& state)
+namespace {
+
+// A copy of a shared folder as "formal" in a temporary directory, named by PELINOR_DATA_DIR while it lives.
+class FolderCopy
 {
-    test::TempDataFolder folder(DataFolderContent::Demo);
+public:
+    explicit FolderCopy(const std::string& from)
+        : m_data(m_dir.path() + "/formal/")
+    {
+        std::filesystem::create_directories(m_data);
+        for (int id = kFirstDatabaseId; id <= kLastDatabaseId; ++id) {
+            std::filesystem::copy_file(databasePathIn(from, id), databasePathIn(m_data, id));
+        }
+        setenv("PELINOR_DATA_DIR", m_data.c_str(), 1);
+    }
+    ~FolderCopy()
+    {
+        unsetenv("PELINOR_DATA_DIR");
+    }
+
+private:
+    test::TempDirectory m_dir;
+    std::string m_data;
+};
+
+// Eleven files copied, synced and listed; each round a minute later, so no stamp is taken twice.
+void backupOf(benchmark::State& state, const std::string& folder)
+{
+    const FolderCopy copy(folder);
     auto clock = std::make_shared<FixedClock>(DateTime { 2026, 12, 7, 0, 0, 0 });
     setProgramClock(clock);
     int minute = 0;
@@ -24,13 +54,11 @@ static void BM_BackupDataFolder(benchmark::State& state)
     }
     setProgramClock(nullptr);
 }
-BENCHMARK(BM_BackupDataFolder)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// Restoring one set over the live files: every file checked, copied over its live file and the
-// overwritten content kept in memory until the end.
-static void BM_RestoreDataFolder(benchmark::State& state)
+// Every file of the set checked, copied beside its live file, all live files locked and replaced.
+void restoreOf(benchmark::State& state, const std::string& folder)
 {
-    test::TempDataFolder folder(DataFolderContent::Demo);
+    const FolderCopy copy(folder);
     const auto made = Backups::backup("admin");
     if (!made.ok()) {
         state.SkipWithError("backup refused");
@@ -42,4 +70,17 @@ static void BM_RestoreDataFolder(benchmark::State& state)
         }
     }
 }
-BENCHMARK(BM_RestoreDataFolder)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_BackupLargeFolder(benchmark::State& state)
+{
+    backupOf(state, bench::largeDemoFolder());
+}
+BENCHMARK(BM_BackupLargeFolder)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_RestoreLargeFolder(benchmark::State& state)
+{
+    restoreOf(state, bench::largeDemoFolder());
+}
+BENCHMARK(BM_RestoreLargeFolder)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
