@@ -24,8 +24,8 @@ int initDb(std::vector<std::string> arguments)
     }
     const std::string& folder = rest.front();
     const auto result = createDataFolder(folder, demo ? DataFolderContent::Demo : DataFolderContent::Library);
-    if (!result.ok) {
-        return fail("initdb", result.message);
+    if (!result.ok()) {
+        return fail("initdb", result.message());
     }
     std::cout << "数据文件夹已创建 / data folder created: " << folder << "\n";
     return 0;

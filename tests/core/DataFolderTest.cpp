@@ -25,7 +25,7 @@ TEST(DataFolderTest, EveryTableHasItsColumns)
 {
     test::TempDirectory dir;
     const std::string folder = dir.path() + "/formal";
-    ASSERT_TRUE(createDataFolder(folder, DataFolderContent::FirstRows).ok);
+    ASSERT_TRUE(createDataFolder(folder, DataFolderContent::FirstRows).ok());
 
     struct Case
     {
@@ -102,8 +102,8 @@ TEST(DataFolderTest, AnExistingFileIsNeverReplaced)
         std::ofstream(folder + "package.dll") << "a user's own data";
     }
     const auto result = createDataFolder(folder, DataFolderContent::FirstRows);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("package.dll"), std::string::npos);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message().find("package.dll"), std::string::npos);
     // Nothing else was written beside it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
     std::ifstream kept(folder + "package.dll");

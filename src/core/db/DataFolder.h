@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
+
 #include <string>
 
 namespace pelinor {
@@ -13,15 +15,10 @@ enum class DataFolderContent
     Demo, // plus demonstration classes, children and plans
 };
 
-struct DataFolderResult
-{
-    bool ok = false;
-    std::string message; // what went wrong, for the user; empty on success
-};
-
 // Creates the twelve database files in `folder` (made if missing). Refuses, and changes nothing,
 // when any of the files exists already, so a user's data can never be replaced by accident.
-// The files are built under temporary names and renamed only when all of them are complete.
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content);
+// The files are built under temporary names and renamed only when all of them are complete. A
+// refusal's message says what went wrong.
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content);
 
 } // namespace pelinor
