@@ -122,28 +122,27 @@ void removeRestoreNote()
 // interrupted restore, which only a complete restore puts right, so its note stays on failure.
 Outcome<> restoreFiles(const std::string& folder, const std::string& stamp, int lockWaitMs, bool resuming)
 {
-    if (!Backups::isStamp(stamp)) {
-        return refuse(Backups::kBackupDamaged);
-    }
-    for (const std::string& path : setPaths(folder, stamp)) {
-        if (!OnlineBackup::problemWith(path).empty()) {
-            return refuse(Backups::kBackupDamaged);
-        }
-    }
     const auto failed = [resuming](const char* message) -> Outcome<> {
         if (!resuming) {
             removeRestoreNote();
         }
         return refuse(message);
     };
+    if (!Backups::isStamp(stamp)) {
+        return failed(Backups::kBackupDamaged);
+    }
+    // Every file of the set is copied beside its live file and checked there before the first
+    // live file is touched. The note comes first, so whatever a crash leaves behind is found.
     DatabaseReplacement replacement(lockWaitMs);
     try {
         writeRestoreNote(stamp);
         for (const int id : Backups::databases()) {
-            replacement.stage(folder + Backups::fileName(stamp, id), GetDatabasePath(id));
+            if (!replacement.stage(folder + Backups::fileName(stamp, id), GetDatabasePath(id)).empty()) {
+                return failed(Backups::kBackupDamaged);
+            }
         }
-    } catch (const CppSQLite3Exception& e) {
-        return failed(OnlineBackup::isLockError(e.errorCode()) ? Backups::kFilesInUse : Backups::kRestoreFailed);
+    } catch (const CppSQLite3Exception&) {
+        return failed(Backups::kRestoreFailed);
     }
     switch (replacement.commit()) {
     case DatabaseReplacement::Result::Done:

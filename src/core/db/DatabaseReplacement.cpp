@@ -29,16 +29,27 @@ DatabaseReplacement::~DatabaseReplacement()
     cleanUp();
 }
 
-void DatabaseReplacement::stage(const std::string& sourcePath, const std::string& livePath)
+std::string DatabaseReplacement::stage(const std::string& sourcePath, const std::string& livePath)
 {
+    std::error_code error;
+    if (!fs::is_regular_file(sourcePath, error)) {
+        return "missing: " + sourcePath;
+    }
     Entry entry { livePath, livePath + kIncomingEnding, livePath + kOutgoingEnding };
-    std::error_code ignored;
-    fs::remove(entry.incoming, ignored);
     m_entries.push_back(entry);
-    OnlineBackup::copy(sourcePath, entry.incoming, m_lockWaitMs, false);
+    // The source is a finished file nobody writes to, so the kernel may copy it whole; what is
+    // checked is the copy itself, the very file that will be put in place.
+    fs::copy_file(sourcePath, entry.incoming, fs::copy_options::overwrite_existing, error);
+    if (error) {
+        throw CppSQLite3Exception(CppSQLite3Exception::kLayerError, "cannot write " + entry.incoming);
+    }
+    if (std::string problem = OnlineBackup::problemWith(entry.incoming); !problem.empty()) {
+        return problem;
+    }
     if (!syncFile(entry.incoming)) {
         throw CppSQLite3Exception(CppSQLite3Exception::kLayerError, "cannot write " + entry.incoming);
     }
+    return {};
 }
 
 DatabaseReplacement::Result DatabaseReplacement::commit()

@@ -10,7 +10,7 @@ namespace pelinor {
 // Puts complete new database files in place of live ones, all of them or none.
 //
 // Each new file is first copied beside its live file (same folder, so a rename can put it in
-// place) and made durable, while no live file is touched. Then every live file is locked the way
+// place), checked and made durable, while no live file is touched. Then every live file is locked the way
 // a writer locks it (another program's transaction is waited for; a journal left by a crashed
 // writer is rolled back now, so it can never be applied to the new file), and only when all
 // locks are held is each new file renamed over its live one. A rename replaces a file whole: a
@@ -32,8 +32,11 @@ public:
     // Removes whatever was staged and not put in place.
     ~DatabaseReplacement();
 
-    // Copies the database at `sourcePath` beside `livePath`. Throws CppSQLite3Exception.
-    void stage(const std::string& sourcePath, const std::string& livePath);
+    // Copies the finished database file at `sourcePath` (one no program writes to, such as a
+    // backup) beside `livePath` and checks the copy: empty when it is a sound database, otherwise
+    // what is wrong with it (see OnlineBackup::problemWith). Throws CppSQLite3Exception when the
+    // copy cannot be written.
+    std::string stage(const std::string& sourcePath, const std::string& livePath);
 
     // Puts every staged file in place, or none.
     Result commit();

@@ -91,7 +91,7 @@ private:
 TEST(RestoreKillTest, AKilledRestoreLeavesEveryFileWholeAndTheSetAllOrNothing)
 {
     const MemoryTempFolder inMemory;
-    test::TempDataFolder folder(DataFolderContent::Library);
+    test::TempDataFolder folder(DataFolderContent::FirstRows);
     test::FixedProgramClock clock({ 2026, 12, 7, 20, 0, 0 });
     test::setMarkers("backup");
     const auto made = Backups::backup("admin");
