@@ -143,12 +143,14 @@ void CSjkglDlg::onRestore()
     if (!restored) {
         return;
     }
+    // Every page shows what the files hold now, also after a restore that stopped half-way.
+    if (restored->ok() || restored->message() == Backups::kRestoreIncomplete) {
+        navigator().refreshAllPages();
+    }
     if (!restored->ok()) {
         showRefusal(*restored);
         return;
     }
-    // Every page shows what the files hold now.
-    navigator().refreshAllPages();
     showMessage(qs(Backups::kRestoreDone));
 }
 
