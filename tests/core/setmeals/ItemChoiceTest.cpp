@@ -1,6 +1,7 @@
 #include "core/setmeals/ItemChoice.h"
 
 #include "SetMealTestData.h"
+#include "core/setmeals/ChooserFoods.h"
 #include "core/setmeals/DishItemLines.h"
 #include "core/setmeals/ItemWeight.h"
 #include "core/setmeals/SetMealItems.h"
@@ -183,6 +184,33 @@ TEST(SetMealItemsTest, ChosenAndEditedItemsBecomePageLines)
     EXPECT_EQ(editedFood("香蕉", "1；大米:100", "午点").message(), "输入的重量不合法！");
     // Without a meal time the item keeps its own.
     EXPECT_EQ(line(editedSetMealItem(banana, { "90.5", "香蕉:90.5g；", "" })), "早点|香蕉|90.50|否|香蕉:90.5g；");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ChooserFoodsTest, ACategoryIsListedByItsNumber)
+{
+    test::TempDataFolder folder;
+    // Two second-level categories named "其他" under different parents.
+    folder.exec(CookDb,
+        "INSERT INTO FoodType VALUES(1,0,'谷类'),(2,0,'蔬菜'),(22,1,'稻米'),(23,1,'其他'),(24,2,'其他');"
+            + test::foodShowRow(5, 1, 23, "燕麦") + test::foodShowRow(3, 1, 22, "大米")
+            + test::foodShowRow(4, 1, 22, "糯米") + test::foodShowRow(6, 2, 24, "芦笋"));
+    const auto names = [](const std::vector<FoodListRow>& rows) {
+        std::vector<std::string> result;
+        for (const auto& row : rows) {
+            result.push_back(row.name);
+        }
+        return result;
+    };
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(names(foodsOfTopCategory(1)), (Names { "燕麦", "糯米", "大米" })); // the largest number first
+    EXPECT_EQ(names(foodsOfTopCategory(2)), (Names { "芦笋" }));
+    EXPECT_EQ(names(foodsUnderTopCategory(1)), (Names { "大米", "糯米", "燕麦" })); // category by category
+    EXPECT_EQ(names(foodsUnderTopCategory(2)), (Names { "芦笋" }));
+    EXPECT_TRUE(foodsUnderTopCategory(22).empty());
 }
 
 } // namespace
