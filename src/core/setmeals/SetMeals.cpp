@@ -107,6 +107,12 @@ std::optional<SetMeal> loadSetMeal(int id)
     return SetMeal { head->id, head->title, head->object, loadSetMealItems(id) };
 }
 
+int nextSetMealNumber()
+{
+    DatabaseConnection package(PackageDb);
+    return nextId(package, "PackageName", "ID", 0);
+}
+
 std::optional<std::string> missingMealMessage(const std::vector<SetMealItem>& items)
 {
     for (std::string_view meal : kMealSlots) {

@@ -53,6 +53,10 @@ std::vector<SetMealItem> loadSetMealItems(int id);
 // The stored set meal with its items; nothing when no set meal has the number.
 std::optional<SetMeal> loadSetMeal(int id);
 
+// The number a set meal saved now would get, for showing a new one in the list. The save allocates
+// the number itself.
+int nextSetMealNumber();
+
 // What a save came to: the number the set meal is stored under now.
 struct SavedSetMeal
 {

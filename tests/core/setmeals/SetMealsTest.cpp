@@ -65,6 +65,7 @@ TEST_F(SetMealsTest, ANewSetMealGetsTheNextNumbersAndItsItemsInListOrder)
     spring.items[0].weight = "50.25"; // "%.1f" rounds like printf: 50.2, 33.4, 120.1
     spring.items[1].weight = "33.35";
     spring.items[2] = { "午餐", "二米饭", "120.06", "是", "小米:15g；大米:35g；" };
+    EXPECT_EQ(nextSetMealNumber(), 0);
     const auto first = saveSetMeal(spring);
     ASSERT_TRUE(first.ok()) << first.message();
     EXPECT_EQ(first->id, 0);
@@ -157,6 +158,7 @@ TEST_F(SetMealsTest, SavingAfterADeleteNeverWritesIntoTheSetMealNowCarryingTheNu
     ASSERT_TRUE(saved.ok());
     EXPECT_TRUE(saved->created);
     EXPECT_EQ(saved->id, 2);
+    EXPECT_EQ(nextSetMealNumber(), 3);
     EXPECT_EQ(test::rowsOf(PackageDb, "SELECT ID, PackageTitle FROM PackageName ORDER BY ID"),
         (Rows { { "0", "乙" }, { "1", "丙" }, { "2", "甲" } }));
     const Rows stored = owners();
