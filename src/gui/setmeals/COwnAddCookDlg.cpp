@@ -48,7 +48,7 @@ COwnAddCookDlg::COwnAddCookDlg(QWidget* parent)
     m_chosen->setObjectName(QStringLiteral("chosenList"));
     setUpFoodList(m_foods);
     setUpFoodWeightList(m_chosen);
-    m_chosen->setFixedWidth(250);
+    m_chosen->setMinimumWidth(300);
     m_category->setMinimumWidth(160);
     m_weight->setMaximumWidth(90);
 
@@ -78,8 +78,8 @@ COwnAddCookDlg::COwnAddCookDlg(QWidget* parent)
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    layout->addLayout(left, 2);
+    layout->addLayout(right, 3);
 
     runDatabaseWork([&] {
         const auto tops = foodTopCategories();
