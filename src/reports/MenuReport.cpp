@@ -82,17 +82,34 @@ void DrawMenuReport(QPainter& painter, const ReportPageInfo& info, const MenuRep
     // The largest cell font with which every row fits between the heading and the footer.
     const double available = ReportCanvas::kBodyBottomMm - kTableTopMm - kHeadingHeightMm;
     const QFont rowTitleFont = canvas.font(kLargestCellPoints, true);
-    std::array<double, kMealSlotCount> heights {};
-    QFont cellFont;
-    for (double points = kLargestCellPoints;; points -= 0.5) {
-        cellFont = canvas.font(points);
+    const auto rowHeights = [&](const QFont& font) {
+        std::array<double, kMealSlotCount> heights {};
         for (int meal = 0; meal < kMealSlotCount; ++meal) {
             heights[static_cast<std::size_t>(meal)] = std::max(
-                kMinimumRowMm, table.wrappedRowHeightMm(rows[static_cast<std::size_t>(meal)], cellFont, rowTitleFont));
+                kMinimumRowMm, table.wrappedRowHeightMm(rows[static_cast<std::size_t>(meal)], font, rowTitleFont));
         }
-        if (std::accumulate(heights.begin(), heights.end(), 0.0) <= available || points <= kSmallestCellPoints) {
-            break;
+        return heights;
+    };
+    const auto fits = [&](const std::array<double, kMealSlotCount>& heights) {
+        return std::accumulate(heights.begin(), heights.end(), 0.0) <= available;
+    };
+    // Sizes in half points; the text only grows with the font, so the largest that fits is searched
+    // by halves.
+    int low = static_cast<int>(kSmallestCellPoints * 2);
+    int high = static_cast<int>(kLargestCellPoints * 2);
+    QFont cellFont = canvas.font(high / 2.0);
+    std::array<double, kMealSlotCount> heights = rowHeights(cellFont);
+    if (!fits(heights)) {
+        while (low < high) {
+            const int middle = (low + high + 1) / 2;
+            if (fits(rowHeights(canvas.font(middle / 2.0)))) {
+                low = middle;
+            } else {
+                high = middle - 1;
+            }
         }
+        cellFont = canvas.font(low / 2.0);
+        heights = rowHeights(cellFont);
     }
     // Rows share what is left over, or give up space in proportion when even the smallest font
     // does not fit (the cells then cut their text off at the rule).
