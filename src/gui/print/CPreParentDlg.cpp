@@ -22,12 +22,6 @@
 #include <algorithm>
 #include <utility>
 
-// The pictures live in a static library, so they are registered by hand (outside any namespace).
-static void initPrintResources()
-{
-    Q_INIT_RESOURCE(print);
-}
-
 namespace pelinor {
 
 namespace {
@@ -81,10 +75,9 @@ CPreParentDlg::CPreParentDlg(const Report& report, QWidget* parent)
     , m_toolBar(new QToolBar(this))
     , m_view(new CPreViewDlg(this))
 {
-    initPrintResources();
     setObjectName(QStringLiteral("CPreParentDlg"));
     setWindowTitle(QStringLiteral("打印预览"));
-    setWindowIcon(QIcon(QStringLiteral(":/print/print.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/skin/print-print.svg")));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     resize(900, 700);
 
@@ -113,7 +106,7 @@ CPreParentDlg::CPreParentDlg(const Report& report, QWidget* parent)
     for (int i = 0; i < ToolCount; ++i) {
         const ToolText& tool = tools[i];
         m_tools[i] = m_toolBar->addAction(
-            QIcon(QStringLiteral(":/print/%1.svg").arg(QLatin1String(tool.icon))), QString::fromUtf8(tool.text));
+            QIcon(QStringLiteral(":/skin/print-%1.svg").arg(QLatin1String(tool.icon))), QString::fromUtf8(tool.text));
         m_tools[i]->setToolTip(QString::fromUtf8(tool.tip));
         m_tools[i]->setObjectName(QLatin1String(tool.name));
     }
