@@ -233,7 +233,7 @@ std::unique_ptr<QPrinter> CPreParentDlg::defaultPrinter()
 
 void CPreParentDlg::printReport()
 {
-    if (!prompter().confirm(QStringLiteral("决定打印当前报表吗?"), QStringLiteral("打印提示"))) {
+    if (!prompter().askYesNo(QStringLiteral("决定打印当前报表吗?"), QStringLiteral("打印提示"))) {
         return;
     }
     const std::unique_ptr<QPrinter> printer = printerSource() ? printerSource()() : defaultPrinter();
