@@ -56,9 +56,9 @@ void tourMenuView(TourContext& tour)
 
 void tourMenuPreview(TourContext& tour)
 {
-    if (auto* view = navigator().pageAs<CYypcViewDlg>(PageId::MenuView)) {
-        showPreview(tour, makeMenuReport(menuReportData(view->grid())), QStringLiteral("dialog-menu-preview"));
-    }
+    auto* view = navigator().pageAs<CYypcViewDlg>(PageId::MenuView);
+    showPreview(
+        tour, makeMenuReport(menuReportData(view ? view->grid() : MenuGrid {})), QStringLiteral("dialog-menu-preview"));
 }
 
 void tourSetMealName(TourContext& tour)
@@ -85,13 +85,15 @@ void tourPurchaseList(TourContext& tour)
 
 void tourPurchasePreview(TourContext& tour)
 {
-    if (auto* purchases = navigator().pageAs<CCgqdDlg>(PageId::PurchaseList);
-        purchases && !purchases->items().empty()) {
-        const Report report = makePurchaseReport(purchases->items(),
-            purchases->fromEdit()->date().toString(QStringLiteral("yyyy-MM-dd")),
-            purchases->toEdit()->date().toString(QStringLiteral("yyyy-MM-dd")));
-        showPreview(tour, report, QStringLiteral("dialog-purchase-preview"));
+    // Every step saves its picture: without plans in the folder, the preview of an empty list.
+    std::vector<PurchaseItem> items;
+    QString from, to;
+    if (auto* purchases = navigator().pageAs<CCgqdDlg>(PageId::PurchaseList)) {
+        items = purchases->items();
+        from = purchases->fromEdit()->date().toString(QStringLiteral("yyyy-MM-dd"));
+        to = purchases->toEdit()->date().toString(QStringLiteral("yyyy-MM-dd"));
     }
+    showPreview(tour, makePurchaseReport(items, from, to), QStringLiteral("dialog-purchase-preview"));
 }
 
 void tourPreviewGoTo(TourContext& tour)
