@@ -113,17 +113,3 @@ TEST_F(PlanningReportsTest, APurchaseListOfSixtyFoodsPrintsEveryFood)
         EXPECT_FALSE(has(i < 54 ? second : first, food)) << food;
     }
 }
-
-TEST_F(PlanningReportsTest, AnOddPurchaseListKeepsItsLastFood)
-{
-    const std::vector<PurchaseItem> items = { { "大米", 2.275f }, { "盐", 0.137f }, { "鸡蛋", 1.0f } };
-    const Report report = makePurchaseReport(items, QStringLiteral("2026-03-02"), QStringLiteral("2026-03-02"));
-    EXPECT_EQ(report.info().itemCount, 2);
-    ASSERT_EQ(report.info().rows.size(), 2u);
-    EXPECT_EQ(report.info().rows[1], (QStringList { "鸡蛋", "1.000", "", "" }));
-    const std::string text = test::pdfText(pdf(report));
-    for (const char* part : { "大米 2.275", "盐 0.137", "鸡蛋 1.000" }) {
-        EXPECT_TRUE(has(text, part)) << part;
-    }
-    EXPECT_TRUE(makePurchaseReport({}, QString(), QString()).isEmpty());
-}
