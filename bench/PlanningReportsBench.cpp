@@ -9,8 +9,8 @@
 #include "reports/ReportApplication.h"
 #include "reports/ReportOutput.h"
 
-#include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
@@ -78,7 +78,8 @@ void BM_WeeklyMenuToPdf(benchmark::State& state)
 {
     useLargeFolder();
     const int planId = lastWeekPlan().id;
-    const QString path = QDir::temp().filePath(QStringLiteral("pelinor-bench-menu.pdf"));
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("menu.pdf"));
     for (auto _ : state) {
         const auto plan = loadMenuPlan(planId);
         const QString failure = writeReportPdf(makeMenuReport(menuReportData(buildMenuGrid(*plan))), path);
@@ -87,7 +88,6 @@ void BM_WeeklyMenuToPdf(benchmark::State& state)
             break;
         }
     }
-    QDir::temp().remove(QStringLiteral("pelinor-bench-menu.pdf"));
 }
 BENCHMARK(BM_WeeklyMenuToPdf)->Unit(benchmark::kMillisecond);
 

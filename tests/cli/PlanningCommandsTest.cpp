@@ -20,9 +20,10 @@ struct CliResult
     std::string out; // standard output only
 };
 
-CliResult cli(const std::string& arguments)
+// Runs pelinor-cli; its standard error goes to `errorFile`.
+CliResult runCli(const std::string& arguments, const std::string& errorFile)
 {
-    const std::string command = std::string(PELINOR_CLI_PATH) + " " + arguments + " 2>/tmp/pelinor-cli-planning.err";
+    const std::string command = std::string(PELINOR_CLI_PATH) + " " + arguments + " 2>'" + errorFile + "'";
     CliResult run;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         std::array<char, 512> buffer {};
@@ -33,14 +34,6 @@ CliResult cli(const std::string& arguments)
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     return run;
-}
-
-std::string errors()
-{
-    std::ifstream in("/tmp/pelinor-cli-planning.err");
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 class PlanningCommandsTest : public ::testing::Test
@@ -58,6 +51,22 @@ protected:
             "INSERT INTO PantryCook VALUES(1,0,'鸡蛋羹（少盐）','鸡蛋:40g；','周二','午餐','2026-03-03','是','40');"
             "INSERT INTO PantryCook VALUES(2,1,'苹果','苹果:100g；','一天','早点','2026-03-04','否','100');"
             "INSERT INTO PantryCook VALUES(3,0,'馒头','面粉:30g；大米:10g；','周三','早餐','2026-03-04','是','40');");
+    }
+    // Each test has a folder of its own for what the command writes, its messages included.
+    CliResult cli(const std::string& arguments) const
+    {
+        return runCli(arguments, errorFile());
+    }
+    std::string errorFile() const
+    {
+        return m_out.path() + "/stderr.txt";
+    }
+    std::string errors() const
+    {
+        std::ifstream in(errorFile());
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
     }
     std::string data() const
     {
