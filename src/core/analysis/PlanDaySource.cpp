@@ -52,19 +52,23 @@ void readItems(CppSQLite3DB& pantry, PlanDaySource& source)
 void readFoods(PlanDaySource& source)
 {
     std::unordered_map<std::string, int> known;
+    std::string names;
     for (const auto& item : source.items) {
         for (const auto& portion : item.portions) {
-            known.emplace(portion.foodName, -1);
+            if (known.emplace(portion.foodName, -1).second) {
+                names += (names.empty() ? "" : ",") + formatSql("'%s'", portion.foodName);
+            }
         }
     }
     if (known.empty()) {
         return;
     }
+    // One query for every food of the day; of several rows with one name the first stored counts.
     DatabaseConnection cook(CookDb);
-    for (auto& [name, index] : known) {
-        auto query
-            = cook.execQuery(formatSql("SELECT * FROM FoodShow WHERE FoodName = '%s' ORDER BY rowid LIMIT 1", name));
-        if (query.eof()) {
+    for (auto query = cook.execQuery("SELECT * FROM FoodShow WHERE FoodName IN (" + names + ") ORDER BY rowid");
+         !query.eof(); query.nextRow()) {
+        int& index = known[query.getStringField(3)];
+        if (index >= 0) {
             continue;
         }
         AnalysedFood food;
