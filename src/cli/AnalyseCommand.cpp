@@ -9,9 +9,6 @@
 #include <charconv>
 #include <cstdio>
 #include <iostream>
-#include <map>
-#include <memory>
-#include <sstream>
 #include <variant>
 
 namespace pelinor::cli {
