@@ -1,0 +1,110 @@
+#pragma once
+
+#include "core/analysis/PlanDayAnalysis.h"
+#include "gui/widgets/CSkinPage.h"
+
+class QTabWidget;
+
+namespace pelinor {
+
+class CAnalysisPrintPage;
+class CLumarooDlg;
+class CPictureButton;
+class CYypcNllyDlg;
+class CYypcSdyysDlg;
+class CYypcShjgpjDlg;
+class CYypcYyspjDlg;
+class CYypcYyybzbdDlg;
+class CYypcZpjDlg;
+class CYypcgyshl;
+
+// The nutrition analysis (page 10): one day of one saved plan, in eight tabs, with a back button
+// to the menu view. Every analysis replaces everything the tabs showed, the nutritionist's texts
+// included.
+class CYypcFxDlg : public CSkinPage
+{
+    Q_OBJECT
+
+public:
+    enum Tab
+    {
+        ContentTab,
+        ComparisonTab,
+        DietStructureTab,
+        NutrientTab,
+        EnergySourcesTab,
+        MacronutrientTab,
+        OverallTab,
+        PrintTab,
+    };
+
+    explicit CYypcFxDlg(CLumarooDlg* mainWindow, QWidget* parent = nullptr);
+
+    // Analyses the day `dayKey` ("一天", "周一" … "周五") of plan `planId` and shows tab 0.
+    void AnalysePlanDay(int planId, const QString& dayKey);
+    // The last analysis, as the tabs show it and the printed report prints it.
+    const PlanDayAnalysis& analysis() const
+    {
+        return m_analysis;
+    }
+    // What the nutritionist typed on the energy-sources tab and on the overall tab.
+    QString energySourcesEvaluation() const;
+    QString overallEvaluation() const;
+
+    QTabWidget* tabs() const
+    {
+        return m_tabs;
+    }
+    CYypcgyshl* contentPage() const
+    {
+        return m_content;
+    }
+    CYypcYyybzbdDlg* comparisonPage() const
+    {
+        return m_comparison;
+    }
+    CYypcShjgpjDlg* dietStructurePage() const
+    {
+        return m_diet;
+    }
+    CYypcYyspjDlg* nutrientPage() const
+    {
+        return m_nutrients;
+    }
+    CYypcNllyDlg* energySourcesPage() const
+    {
+        return m_energy;
+    }
+    CYypcSdyysDlg* macronutrientPage() const
+    {
+        return m_ratios;
+    }
+    CYypcZpjDlg* overallPage() const
+    {
+        return m_overall;
+    }
+    CAnalysisPrintPage* printPage() const
+    {
+        return m_print;
+    }
+
+    void backToMenu();
+
+private:
+    void tabChanged(int tab);
+
+    CLumarooDlg* m_mainWindow;
+    QTabWidget* m_tabs;
+    CYypcgyshl* m_content;
+    CYypcYyybzbdDlg* m_comparison;
+    CYypcShjgpjDlg* m_diet;
+    CYypcYyspjDlg* m_nutrients;
+    CYypcNllyDlg* m_energy;
+    CYypcSdyysDlg* m_ratios;
+    CYypcZpjDlg* m_overall;
+    CAnalysisPrintPage* m_print;
+    CPictureButton* m_back;
+    PlanDayAnalysis m_analysis;
+};
+
+} // namespace pelinor
