@@ -1,61 +1,83 @@
-#include "TempDataFolder.h"
+// The whole analysis of one plan day on the large folder: a one-day plan of the whole school (600
+// children in 20 classes) and a child's one-day plan.
+#include "BenchData.h"
 #include "core/analysis/PlanDayAnalysis.h"
-#include "core/db/DatabaseConnection.h"
+#include "core/common/ItemList.h"
+#include "core/db/CppSQLite3DB.h"
+#include "core/db/DatabaseCatalog.h"
+#include "core/db/SqlFormat.h"
 
-#include <array>
 #include <benchmark/benchmark.h>
-#include <memory>
-#include <string>
+#include <cstdlib>
+#include <stdexcept>
 
 using namespace pelinor;
 
 namespace {
 
-constexpr int kPersonalPlan = 0; // 魏振宇一日食谱
-constexpr int kWholeSchoolPlan = 2; // 全园周五食谱: 小班；中班；大班；小二班；大二班
-
-// The demonstration folder with its five classes filled up to 600 children.
-void schoolOf600()
+struct LargePlans
 {
-    static const auto folder = [] {
-        auto made = std::make_unique<test::TempDataFolder>(DataFolderContent::Demo);
-        DatabaseConnection records(RecordDb);
-        const int present = records
-                                .execQuery("SELECT COUNT(*) FROM ArchivesBase WHERE Class IN "
-                                           "('小班','中班','大班','小二班','大二班')")
-                                .getIntField(0);
-        const std::array<const char*, 5> classes = { "小班", "中班", "大班", "小二班", "大二班" };
-        std::string sql = "BEGIN;";
-        for (int i = present; i < 600; ++i) {
-            const std::string n = std::to_string(i);
-            sql += "INSERT INTO ArchivesBase(ArchID, ArchName, Gender, Height, Weight, Birth, Class) VALUES('99" + n
-                + "', '孩子" + n + "', '" + (i % 2 ? "男" : "女") + "', '105.5', '17.5', '202"
-                + std::to_string(1 + i % 3) + "-0" + std::to_string(1 + i % 9) + "-15', '"
-                + classes[static_cast<std::size_t>(i % 5)] + "');";
+    int wholeSchool = -1;
+    int personal = -1;
+};
+
+// The analysis reads the folder PELINOR_DATA_DIR names; the plans are looked up rather than
+// numbered here, so a change to the large folder's maker does not silently measure something else.
+const LargePlans& largePlans()
+{
+    static const LargePlans plans = [] {
+        const std::string& folder = bench::largeDemoFolder();
+        setenv("PELINOR_DATA_DIR", folder.c_str(), 1);
+        CppSQLite3DB pantry;
+        pantry.open(databasePathIn(folder, PantryDb));
+        CppSQLite3DB records;
+        records.open(databasePathIn(folder, RecordDb));
+        LargePlans found;
+        for (auto query = pantry.execQuery(
+                 "SELECT PrecordID, PrecordKind, PrecordSujects FROM PantryRecord WHERE PrecordCycle = '一天' "
+                 "ORDER BY PrecordID DESC");
+             !query.eof(); query.nextRow()) {
+            if (query.getStringField(1) == "个人") {
+                found.personal = query.getIntField(0);
+                continue;
+            }
+            if (found.wholeSchool >= 0) {
+                continue;
+            }
+            int children = 0;
+            for (const std::string& className : splitItems(query.getStringField(2))) {
+                children
+                    += records.execQuery(formatSql("SELECT COUNT(*) FROM ArchivesBase WHERE Class = '%s'", className))
+                           .getIntField(0);
+            }
+            if (children >= 600) {
+                found.wholeSchool = query.getIntField(0);
+            }
         }
-        made->exec(RecordDb, sql + "COMMIT;");
-        return made;
+        if (found.wholeSchool < 0 || found.personal < 0) {
+            throw std::runtime_error("the large folder has no one-day plan of 600 children or of one child");
+        }
+        return found;
     }();
+    return plans;
 }
 
-} // namespace
-
-// The whole analysis of one day of a class plan covering 600 children.
-static void BM_AnalyseClassPlanDay(benchmark::State& state)
+void BM_AnalyseWholeSchoolPlanDay(benchmark::State& state)
 {
-    schoolOf600();
+    const int plan = largePlans().wholeSchool;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(AnalysePlanDay(kWholeSchoolPlan, "一天"));
+        benchmark::DoNotOptimize(AnalysePlanDay(plan, "一天"));
     }
 }
-BENCHMARK(BM_AnalyseClassPlanDay)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalyseWholeSchoolPlanDay)->Unit(benchmark::kMillisecond);
 
-// The whole analysis of one day of a personal plan.
-static void BM_AnalysePersonalPlanDay(benchmark::State& state)
+void BM_AnalysePersonalPlanDay(benchmark::State& state)
 {
-    schoolOf600();
+    const int plan = largePlans().personal;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(AnalysePlanDay(kPersonalPlan, "一天"));
+        benchmark::DoNotOptimize(AnalysePlanDay(plan, "一天"));
     }
 }
 BENCHMARK(BM_AnalysePersonalPlanDay)->Unit(benchmark::kMillisecond);
+
+} // namespace
