@@ -23,7 +23,7 @@ PlanDayAnalysis AnalysePlanDay(int planId, const std::string& dayKey, int refere
     analysis.plan.found = source.planFound;
     analysis.plan.name = source.planName;
     analysis.plan.cycle = source.cycle;
-    analysis.plan.dayKey = dayKey;
+    analysis.plan.dayKey = source.dayKey;
     analysis.plan.dayDate = source.dayDate;
     analysis.plan.referenceYear = referenceYear;
     analysis.subject = loadSubjectHeader(source, programClock().today());

@@ -1,6 +1,7 @@
 #include "core/analysis/PlanDaySource.h"
 
 #include "core/common/DishComposition.h"
+#include "core/common/MealSlot.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
 
@@ -98,6 +99,9 @@ PlanDaySource loadPlanDay(int planId, const std::string& dayKey)
         DatabaseConnection pantry(PantryDb);
         readPlanRecord(pantry, source);
         if (source.planFound) {
+            if (source.dayKey.empty()) {
+                source.dayKey = std::string(source.cycle == kOneWeekCycle ? kWeekDayKeys.front() : kOneDayKey);
+            }
             readItems(pantry, source);
         }
     }

@@ -69,6 +69,7 @@ struct PlanDaySource
 
 // Reads the plan record, the day's rows (plan id and day key) and, for every food they name, the
 // first catalogue row of that name. Rows left behind by a plan that no longer exists are not read.
+// An empty day key is the plan's first day: "一天" for a one-day plan, "周一" for a one-week plan.
 PlanDaySource loadPlanDay(int planId, const std::string& dayKey);
 
 } // namespace pelinor

@@ -1,6 +1,7 @@
 #include "gui/analysis/CYypcFxDlg.h"
 
 #include "core/analysis/PlanDayText.h"
+#include "core/common/AppInfo.h"
 #include "gui/analysis/CAnalysisPrintPage.h"
 #include "gui/analysis/CYypcNllyDlg.h"
 #include "gui/analysis/CYypcSdyysDlg.h"
@@ -9,9 +10,10 @@
 #include "gui/analysis/CYypcYyybzbdDlg.h"
 #include "gui/analysis/CYypcZpjDlg.h"
 #include "gui/analysis/CYypcgyshl.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/navigation/Navigator.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -20,9 +22,8 @@
 
 namespace pelinor {
 
-CYypcFxDlg::CYypcFxDlg(CLumarooDlg* mainWindow, QWidget* parent)
+CYypcFxDlg::CYypcFxDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_mainWindow(mainWindow)
     , m_tabs(new QTabWidget(this))
     , m_content(new CYypcgyshl)
     , m_comparison(new CYypcYyybzbdDlg)
@@ -58,7 +59,16 @@ CYypcFxDlg::CYypcFxDlg(CLumarooDlg* mainWindow, QWidget* parent)
     connect(m_back, &QAbstractButton::clicked, this, &CYypcFxDlg::backToMenu);
 }
 
-void CYypcFxDlg::AnalysePlanDay(int planId, const QString& dayKey)
+bool CYypcFxDlg::openPlanDay(int planNumber, const QString& dayKey)
+{
+    if (AnalysePlanDay(planNumber, dayKey)) {
+        return true;
+    }
+    showMessage(QStringLiteral("找不到这份配餐，它可能已被删除。"), QString::fromUtf8(kSystemPromptCaption));
+    return false;
+}
+
+bool CYypcFxDlg::AnalysePlanDay(int planId, const QString& dayKey)
 {
     // Nothing of the analysis before survives, even when this one fails part-way.
     m_analysis = PlanDayAnalysis {};
@@ -71,6 +81,7 @@ void CYypcFxDlg::AnalysePlanDay(int planId, const QString& dayKey)
     m_ratios->load(m_analysis.macronutrients);
     m_overall->clear();
     m_tabs->setCurrentIndex(ContentTab);
+    return m_analysis.plan.found;
 }
 
 QString CYypcFxDlg::energySourcesEvaluation() const
@@ -93,9 +104,7 @@ void CYypcFxDlg::tabChanged(int tab)
 
 void CYypcFxDlg::backToMenu()
 {
-    if (m_mainWindow) {
-        m_mainWindow->showPage(PageId::MenuView);
-    }
+    navigator().showPage(PageId::MenuView);
 }
 
 } // namespace pelinor

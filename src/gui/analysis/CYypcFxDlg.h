@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/analysis/PlanDayAnalysis.h"
+#include "gui/navigation/PageOpeners.h"
 #include "gui/widgets/CSkinPage.h"
 
 class QTabWidget;
@@ -8,7 +9,6 @@ class QTabWidget;
 namespace pelinor {
 
 class CAnalysisPrintPage;
-class CLumarooDlg;
 class CPictureButton;
 class CYypcNllyDlg;
 class CYypcSdyysDlg;
@@ -20,8 +20,8 @@ class CYypcgyshl;
 
 // The nutrition analysis (page 10): one day of one saved plan, in eight tabs, with a back button
 // to the menu view. Every analysis replaces everything the tabs showed, the nutritionist's texts
-// included.
-class CYypcFxDlg : public CSkinPage
+// included. The menu view opens it through the navigator's openAnalysis(plan, day).
+class CYypcFxDlg : public CSkinPage, public PlanDayOpener
 {
     Q_OBJECT
 
@@ -38,10 +38,15 @@ public:
         PrintTab,
     };
 
-    explicit CYypcFxDlg(CLumarooDlg* mainWindow, QWidget* parent = nullptr);
+    explicit CYypcFxDlg(QWidget* parent = nullptr);
 
-    // Analyses the day `dayKey` ("一天", "周一" … "周五") of plan `planId` and shows tab 0.
-    void AnalysePlanDay(int planId, const QString& dayKey);
+    // What the navigator's openAnalysis calls: the analysis of the day, or a message and false when
+    // the plan is gone.
+    bool openPlanDay(int planNumber, const QString& dayKey) override;
+
+    // Analyses the day `dayKey` ("一天", "周一" … "周五"; empty: the plan's first day) of plan
+    // `planId` and shows tab 0. False when there is no such plan (the tabs are then empty).
+    bool AnalysePlanDay(int planId, const QString& dayKey);
     // The last analysis, as the tabs show it and the printed report prints it.
     const PlanDayAnalysis& analysis() const
     {
@@ -93,7 +98,6 @@ public:
 private:
     void tabChanged(int tab);
 
-    CLumarooDlg* m_mainWindow;
     QTabWidget* m_tabs;
     CYypcgyshl* m_content;
     CYypcYyybzbdDlg* m_comparison;

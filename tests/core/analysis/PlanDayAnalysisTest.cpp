@@ -494,4 +494,7 @@ TEST_F(AnalysisDayTest, APlanThatDoesNotExistGivesAnEmptyAnalysis)
     EXPECT_EQ(nothing.subject.subjects, "");
     EXPECT_EQ(nothing.content.rows.size(), 1u);
     EXPECT_EQ(AnalysePlanDay(kGirlPlan, "周一").content.rows.size(), 1u); // a day the plan does not have
+    const PlanDayAnalysis firstDay = AnalysePlanDay(kGirlPlan, "");
+    EXPECT_EQ(firstDay.plan.dayKey, "一天");
+    EXPECT_EQ(firstDay.content.rows.size(), 7u);
 }

@@ -11,10 +11,14 @@
 #include "gui/analysis/CYypcZpjDlg.h"
 #include "gui/analysis/CYypcgyshl.h"
 #include "gui/knowledge/CSymptomPage.h"
+#include "gui/navigation/Navigator.h"
+#include "gui/shell/CLumarooDlg.h"
 #include "gui/widgets/CListCtrlCl.h"
+#include "gui/widgets/CPictureButton.h"
 
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace pelinor;
@@ -34,7 +38,7 @@ protected:
     {
     }
 
-    CYypcFxDlg m_page { nullptr };
+    CYypcFxDlg m_page;
 };
 
 // The demo plans: 0 a child's one-day plan, 4 the 中班's week.
@@ -146,6 +150,40 @@ TEST_F(AnalysisPagesTest, SymptomTabsShowExcessOrDeficiencyByThePercentage)
             nutrients->symptomPage(tab)->text(), q(nutrient.excess ? description->excess : description->deficiency))
             << nutrient.name;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The menu view opens the analysis through the navigator; the back button returns to it.
+TEST_F(AnalysisPagesTest, TheNavigatorOpensTheAnalysedDayAndBackLeadsToTheMenu)
+{
+    test::logInAs("admin", "vanto");
+    CLumarooDlg window;
+    window.show();
+    EXPECT_TRUE(navigator().openAnalysis(3, QStringLiteral("周三")));
+    EXPECT_EQ(window.currentPage(), PageId::Analysis);
+    auto* page = navigator().pageAs<CYypcFxDlg>(PageId::Analysis);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->analysis().plan.dayKey, "周三");
+    const PlanDayAnalysis expected = AnalysePlanDay(3, "周三");
+    EXPECT_EQ(page->contentPage()->list()->rowCount(), static_cast<int>(expected.content.rows.size()));
+    EXPECT_EQ(page->contentPage()->list()->itemText(0, 1), q(expected.content.rows.front().name));
+
+    // Without a day the plan's first day is analysed.
+    EXPECT_TRUE(navigator().openAnalysis(3));
+    EXPECT_EQ(page->analysis().plan.dayKey, "周一");
+
+    // A plan that is gone: a message, and the page does not change.
+    navigator().showPage(PageId::PlanList);
+    EXPECT_FALSE(navigator().openAnalysis(99, QStringLiteral("一天")));
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("找不到这份配餐，它可能已被删除。"));
+    EXPECT_EQ(window.currentPage(), PageId::PlanList);
+
+    navigator().showPage(PageId::Analysis);
+    QTest::mouseClick(page->findChild<CPictureButton*>(QStringLiteral("backToMenuButton")), Qt::LeftButton);
+    EXPECT_EQ(window.currentPage(), PageId::MenuView);
 }
 
 } // namespace
