@@ -2,8 +2,11 @@
 
 #include "gui/widgets/CListCtrlCl.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace pelinor {
 
@@ -26,6 +29,16 @@ CListCtrlCl* analysisList(const QString& objectName, QWidget* parent)
     list->setObjectName(objectName);
     list->setSkinnedRowHeight();
     return list;
+}
+
+QList<int> headerWidths(const CListCtrlCl* list, const QStringList& titles, int minimum)
+{
+    const QFontMetrics metrics(list->horizontalHeader()->font());
+    QList<int> widths;
+    for (const QString& title : titles) {
+        widths.append(std::max(minimum, metrics.horizontalAdvance(title) + 16));
+    }
+    return widths;
 }
 
 QLabel* sectionLabel(const QString& text, QWidget* parent)

@@ -3,6 +3,7 @@
 #include "core/analysis/AnalysisText.h"
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -22,6 +23,9 @@ QColor cellTextColour(CellColour colour);
 
 // A skinned list with grid lines, as every analysis page shows its figures.
 CListCtrlCl* analysisList(const QString& objectName, QWidget* parent);
+
+// Column widths that show every header in full (and at least `minimum` pixels).
+QList<int> headerWidths(const CListCtrlCl* list, const QStringList& titles, int minimum);
 
 // The caption above a list or a text box ("食物种类对比：").
 QLabel* sectionLabel(const QString& text, QWidget* parent);

@@ -16,6 +16,7 @@
 #include "gui/widgets/Refusals.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -24,6 +25,7 @@ namespace pelinor {
 
 CYypcFxDlg::CYypcFxDlg(QWidget* parent)
     : CSkinPage(parent)
+    , m_caption(new QLabel(this))
     , m_tabs(new QTabWidget(this))
     , m_content(new CYypcgyshl)
     , m_comparison(new CYypcYyybzbdDlg)
@@ -35,6 +37,7 @@ CYypcFxDlg::CYypcFxDlg(QWidget* parent)
     , m_print(new CAnalysisPrintPage)
     , m_back(makeActionButton(QStringLiteral(":/skin/sym-back.svg"), QStringLiteral("返回"), this))
 {
+    m_caption->setObjectName(QStringLiteral("analysisCaption"));
     m_tabs->setObjectName(QStringLiteral("analysisTabs"));
     m_tabs->addTab(m_content, QStringLiteral("各类营养素含量"));
     m_tabs->addTab(m_comparison, QStringLiteral("与营养标准比对"));
@@ -52,6 +55,7 @@ CYypcFxDlg::CYypcFxDlg(QWidget* parent)
     buttons->addWidget(m_back);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(m_caption);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
 
@@ -80,6 +84,11 @@ bool CYypcFxDlg::AnalysePlanDay(int planId, const QString& dayKey)
     m_energy->load(m_analysis.energySources);
     m_ratios->load(m_analysis.macronutrients);
     m_overall->clear();
+    const AnalysedPlan& plan = m_analysis.plan;
+    m_caption->setText(plan.found
+            ? QStringLiteral("配餐名称：%1　　配餐对象：%2　　%3　%4")
+                  .arg(qs(plan.name), qs(m_analysis.subject.subjects), qs(plan.dayKey), qs(plan.dayDate))
+            : QString());
     m_tabs->setCurrentIndex(ContentTab);
     return m_analysis.plan.found;
 }

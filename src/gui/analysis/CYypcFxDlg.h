@@ -4,6 +4,7 @@
 #include "gui/navigation/PageOpeners.h"
 #include "gui/widgets/CSkinPage.h"
 
+class QLabel;
 class QTabWidget;
 
 namespace pelinor {
@@ -56,6 +57,11 @@ public:
     QString energySourcesEvaluation() const;
     QString overallEvaluation() const;
 
+    // The line above the tabs that names the plan, its subject and the day.
+    QLabel* caption() const
+    {
+        return m_caption;
+    }
     QTabWidget* tabs() const
     {
         return m_tabs;
@@ -98,6 +104,7 @@ public:
 private:
     void tabChanged(int tab);
 
+    QLabel* m_caption;
     QTabWidget* m_tabs;
     CYypcgyshl* m_content;
     CYypcYyybzbdDlg* m_comparison;

@@ -26,11 +26,8 @@ CYypcYyspjDlg::CYypcYyspjDlg(QWidget* parent)
     , m_tabs(new QTabWidget(this))
     , m_evaluation(evaluationBox(QStringLiteral("nutrientEvaluation"), true, this))
 {
-    QList<int> widths { 80 };
-    for (int n = 0; n < kEvaluatedNutrientCount; ++n) {
-        widths.append(n == 0 ? 90 : 80);
-    }
-    m_list->setColumns(rowTexts(kNutrientEvaluationHeaders), widths);
+    const QStringList titles = rowTexts(kNutrientEvaluationHeaders);
+    m_list->setColumns(titles, headerWidths(m_list, titles, 72));
     m_list->setAlignmentString(QStringLiteral("0") + QString(kEvaluatedNutrientCount, QLatin1Char('1')));
     for (const char* row : { "参考量", "实际量", "占参考量比" }) {
         m_list->appendRow(QStringList { QString::fromUtf8(row) } + QStringList(kEvaluatedNutrientCount, QString()));

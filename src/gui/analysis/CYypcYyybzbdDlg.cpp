@@ -24,7 +24,8 @@ QLabel* legend(const QString& text, CellColour colour, QWidget* parent)
 // Five rows of four name/value pairs, the names filled in.
 void prepare(CListCtrlCl* list, const std::array<std::string_view, kComparisonColumnCount>& headers)
 {
-    list->setColumns(rowTexts(headers), { 100, 90, 100, 90, 100, 90, 100, 0 });
+    list->setColumns(rowTexts(headers));
+    list->setFixedHeight((kComparisonRowCount + 1) * CListCtrlCl::kSkinnedRowHeight + 12);
     list->setAlignmentString(QStringLiteral("02020202"));
     for (int row = 0; row < kComparisonRowCount; ++row) {
         QStringList texts;
@@ -57,9 +58,12 @@ CYypcYyybzbdDlg::CYypcYyybzbdDlg(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addWidget(sectionLabel(QStringLiteral("营养素目标值："), this));
-    layout->addWidget(m_reference, 1);
+    layout->addWidget(m_reference);
+    layout->addSpacing(6);
     layout->addLayout(legends);
-    layout->addWidget(m_actual, 1);
+    layout->addSpacing(6);
+    layout->addWidget(m_actual);
+    layout->addStretch();
 }
 
 void CYypcYyybzbdDlg::load(const StandardComparison& comparison)

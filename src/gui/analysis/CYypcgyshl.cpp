@@ -5,6 +5,7 @@
 #include "gui/widgets/CListCtrlCl.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pelinor {
 
@@ -12,11 +13,10 @@ CYypcgyshl::CYypcgyshl(QWidget* parent)
     : CSkinPage(parent)
     , m_list(analysisList(QStringLiteral("contentList"), this))
 {
-    QList<int> widths { 50, 110, 60 };
-    for (int n = 0; n < kContentNutrientCount; ++n) {
-        widths.append(90);
-    }
-    m_list->setColumns(rowTexts(kContentHeaders), widths);
+    const QStringList titles = rowTexts(kContentHeaders);
+    QList<int> widths = headerWidths(m_list, titles, 72);
+    widths[1] = std::max(widths[1], 130);
+    m_list->setColumns(titles, widths);
     m_list->setAlignmentString(QStringLiteral("01") + QString(kContentColumnCount - 2, QLatin1Char('2')));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
