@@ -38,8 +38,9 @@ struct PlanDayAnalysis
     MacronutrientRatios macronutrients; // 三大营养素功能比
 };
 
-// Analyses the day `dayKey` of plan `planId` (empty: the plan's first day). The children's ages for the reference intakes count
-// from today's year, their age texts from today's month (the program clock).
+// Analyses the day `dayKey` of plan `planId` (empty: the plan's first day). The children's ages
+// for the reference intakes count from today's year, their age texts from today's month (the
+// program clock).
 PlanDayAnalysis AnalysePlanDay(int planId, const std::string& dayKey);
 // The same with the reference ages counted from another year (the plan editor counts from the
 // plan's year).
