@@ -91,6 +91,7 @@ const PageRegistrar adminPages({
       } },
     { .id = PageId::Backup, .title = "数据库备份", .className = "CSjkglDlg", .hub = PageId::SettingsHub,
       .permission = "C43", .picture = ":/skin/sym-database.svg", .stripPosition = 2, .homeTile = 9,
+      .refresh = Refresh::FromHub | Refresh::FromHome, // shows the sets a nightly job made meanwhile
       .create = [] { return new CSjkglDlg; },
       .tour = { { "settings-backup", tourBackup } } },
     { .id = PageId::PasswordChange, .title = "密码修改", .className = "CMmglDlg", .hub = PageId::SettingsHub,

@@ -4,6 +4,8 @@
 #include "core/admin/Roles.h"
 #include "core/common/AppInfo.h"
 #include "gui/admin/CYysAddDlg.h"
+#include "gui/admin/CYysglDlg.h"
+#include "gui/navigation/Navigator.h"
 #include "gui/session/Session.h"
 #include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
@@ -49,7 +51,6 @@ CQxglDlg::CQxglDlg(QWidget* parent)
     m_list->setAlignmentString(QStringLiteral("11"));
     m_list->setSkinnedRowHeight();
     m_list->setMinimumWidth(240);
-    m_list->setMaximumWidth(320);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, &CQxglDlg::loadSelectedRole);
     connect(m_list, &QTableWidget::cellDoubleClicked, this, &CQxglDlg::loadSelectedRole);
 
@@ -171,6 +172,10 @@ void CQxglDlg::onEdit()
         return;
     }
     m_list->setItemText(row, NameColumn, *name);
+    // The account list shows each account's role name, which the rename changed.
+    if (auto* accounts = navigator().pageAs<CYysglDlg>(PageId::Accounts)) {
+        accounts->fill();
+    }
     // The accounts of the role were renamed with it; the one logged in is one of them.
     if (qs(Session::currentUser().roleName) == oldName) {
         CurrentUser user = Session::currentUser();

@@ -1,10 +1,13 @@
 #include "../../core/admin/AdminTestSupport.h"
 #include "../GuiTestSupport.h"
+#include "core/admin/Backups.h"
 #include "gui/admin/CQxglDlg.h"
 #include "gui/admin/CSjkglDlg.h"
 #include "gui/admin/CYysAddDlg.h"
+#include "gui/admin/CYysglDlg.h"
 #include "gui/navigation/PageRegistry.h"
 #include "gui/records/CBjSetDlg.h"
+#include "gui/shell/CHubPage.h"
 #include "gui/shell/CLumarooDlg.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/StringConversion.h"
@@ -164,6 +167,35 @@ TEST_F(RolesPageTest, TheBoxesAreTheCodesThePagesAreGuardedWith)
         groups << group->title() + QString::number(group->findChildren<QCheckBox*>().size());
     }
     EXPECT_EQ(groups, QStringList({ "营养档案4", "营养配餐4", "信息管理4", "食谱管理3", "系统设置4" }));
+}
+
+// What one settings page changes shows on the others of the main window: a renamed role in the
+// account list, and a set made by the nightly job in the backup list once it is opened again.
+TEST_F(RolesPageTest, TheOtherSettingsPagesShowWhatChanged)
+{
+    test::logInAs("admin", "vanto");
+    CLumarooDlg window;
+    auto* roles = window.pageAs<CQxglDlg>(PageId::Roles);
+    auto* accounts = window.pageAs<CYysglDlg>(PageId::Accounts);
+    auto* backups = window.pageAs<CSjkglDlg>(PageId::Backup);
+    ASSERT_TRUE(roles && accounts && backups);
+    const int cook = rowOf(accounts->list(), "cook", 0);
+    ASSERT_GE(cook, 0);
+    ASSERT_EQ(accounts->list()->itemText(cook, 4), "厨师");
+
+    roles->list()->selectRow(rowOf(roles->list(), "厨师", 1));
+    test::whenModal<CYysAddDlg>([](CYysAddDlg* dialog) {
+        dialog->nameEdit()->setText("主厨");
+        dialog->accept();
+    });
+    click(roles, "editRoleButton");
+    EXPECT_EQ(accounts->list()->itemText(rowOf(accounts->list(), "cook", 0), 4), "主厨");
+
+    ASSERT_EQ(backups->list()->rowCount(), 0);
+    ASSERT_TRUE(Backups::backup("nightly").ok());
+    ASSERT_TRUE(window.hub(PageId::SettingsHub)->openFromButton(PageId::Backup));
+    ASSERT_EQ(backups->list()->rowCount(), 1);
+    EXPECT_EQ(backups->list()->itemText(0, 1), "nightly");
 }
 
 class BackupPageTest : public test::GuiTest
