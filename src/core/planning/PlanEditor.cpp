@@ -67,6 +67,7 @@ void PlanEditor::ResetEditor()
     m_items.clear();
     m_lines.clear();
     m_recommendations.clear();
+    m_changedDays.clear();
 }
 
 bool PlanEditor::isWeekPlan() const
@@ -301,6 +302,7 @@ void PlanEditor::addItem(PlanItem item)
     MealNutrients nutrients;
     m_items.push_back(std::move(item));
     const PlanItem& added = m_items.back();
+    m_changedDays.insert(added.dayKey);
     // An item for another day or meal (never from this page) stays out of the shown list.
     if (added.dayKey != m_dayKey || added.meal != currentMealName()) {
         return;
@@ -338,6 +340,7 @@ void PlanEditor::replaceItem(int line, PlanItem item)
     nutrients.AddComposition(m_actual, stored.composition, +1);
     shown.weight = stored.weight;
     shown.composition = stored.composition;
+    m_changedDays.insert(stored.dayKey);
 }
 
 void PlanEditor::DeleteItem(int line)
@@ -348,6 +351,7 @@ void PlanEditor::DeleteItem(int line)
     const std::size_t index = m_lines[static_cast<std::size_t>(line)].item;
     MealNutrients nutrients;
     nutrients.AddComposition(m_actual, m_items[index].composition, -1);
+    m_changedDays.insert(m_items[index].dayKey);
     m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(index));
     m_lines.erase(m_lines.begin() + line);
     for (ItemLine& other : m_lines) {
@@ -391,6 +395,7 @@ void PlanEditor::ApplySetMeal(const std::vector<PlanItem>& items)
         item.dayKey = m_dayKey;
         m_items.push_back(std::move(item));
     }
+    m_changedDays.insert(m_dayKey);
     SelectMeal(0);
 }
 
@@ -432,6 +437,7 @@ PlanSaveResult PlanEditor::SavePlan(const CalendarDate& today, const std::string
     result.planId = savePlanDay(write);
     // Only a committed save gives the editor its plan number.
     m_planId = result.planId;
+    m_changedDays.erase(m_dayKey);
     const int index = dayIndex();
     result.finished = !isWeekPlan() || index >= 4;
     if (result.finished) {

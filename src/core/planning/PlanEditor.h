@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,12 @@ public:
     // Replaces every item of the current day by `items`, then shows breakfast.
     void ApplySetMeal(const std::vector<PlanItem>& items);
     bool currentDayHasItems() const;
+
+    // Days changed since they were opened or last saved; leaving the editor would lose them.
+    bool hasUnsavedChanges() const
+    {
+        return !m_changedDays.empty();
+    }
 
     // The children of the subject who are allergic to a food of `composition`; foods already in
     // `before` (the item's composition before a change) are not named again.
@@ -230,6 +237,7 @@ private:
     std::vector<PlanItem> m_items;
     std::vector<ItemLine> m_lines;
     std::vector<RecommendationLine> m_recommendations;
+    std::set<std::string> m_changedDays;
 };
 
 } // namespace pelinor

@@ -244,7 +244,15 @@ TEST_F(PlanEditorTest, AWeekPlanIsSavedDayByDayAndDatedOnItsMonday)
 
     m_editor.SelectDay(0);
     add(m_editor, "鸡蛋饼", "150", kEggCake, "菜谱");
+    m_editor.SelectDay(1);
+    add(m_editor, "苹果", "50", "苹果:50g；");
+    m_editor.SelectDay(0);
+    EXPECT_TRUE(m_editor.hasUnsavedChanges());
     m_editor.SavePlan(date("2026-12-10"), "护士长");
+    EXPECT_TRUE(m_editor.hasUnsavedChanges()); // Tuesday is not saved yet
+    m_editor.DeleteItem(0);
+    m_editor.SavePlan(date("2026-12-10"), "护士长");
+    EXPECT_FALSE(m_editor.hasUnsavedChanges());
     const int wednesdayRow = count(PantryDb, "SELECT PcookID FROM PantryCook WHERE PcookWeek = '周三'");
     m_editor.SelectDay(2);
     m_editor.SavePlan(date("2026-12-10"), "护士长"); // Wednesday again, unchanged
@@ -269,6 +277,7 @@ TEST_F(PlanEditorTest, AWeekPlanIsSavedDayByDayAndDatedOnItsMonday)
     EXPECT_EQ(texts(m_editor.mealActual()), (Texts { "339.60", "16.47", "8.46", "48.84" }));
     EXPECT_EQ(formatFixed(m_editor.reference()[SlotEnergy], 2), "1350.00"); // ages from 2026, the plan's year
     EXPECT_EQ(m_editor.items().size(), 2u);
+    EXPECT_FALSE(m_editor.hasUnsavedChanges());
     EXPECT_EQ(m_editor.OpenSavedPlan(9, m_today).message(), kPlanGoneMessage);
 }
 
