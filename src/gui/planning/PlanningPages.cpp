@@ -1,6 +1,10 @@
 // The pages of meal planning: the plan list (which checks C11 to C14 itself), the set-up, the
 // editor, the menu view and the purchase list.
 #include "gui/navigation/PageRegistry.h"
+#include "gui/planning/CYypcAddDlg.h"
+#include "gui/planning/CYypcDhDlg.h"
+#include "gui/planning/CYypcDlg.h"
+#include "gui/planning/PlanningTour.h"
 #include "gui/widgets/CNoticePage.h"
 
 namespace pelinor {
@@ -9,20 +13,23 @@ namespace {
 
 // clang-format off
 const PageRegistrar planningPages({
-    // Notice pages until the screens are built: CYypcDlg, CYypcDhDlg, CYypcViewDlg, CYypcAddDlg, CCgqdDlg.
+    // Notice pages until the screens are built: CYypcViewDlg, CCgqdDlg.
     { .id = PageId::PlanList, .title = "营养配餐", .className = "CYypcDlg", .hub = PageId::PlanList,
       .refresh = Refresh::FromNavigationBar,
-      .create = [] { return new CNoticePage("营养配餐"); },
+      .create = [] { return new CYypcDlg; },
       .tour = { { "page-01-plans" } } },
     { .id = PageId::PlanSetup, .title = "配餐向导", .className = "CYypcDhDlg", .hub = PageId::PlanList,
-      .create = [] { return new CNoticePage("配餐向导"); },
-      .tour = { { "page-07-plan-setup" } } },
+      .create = [] { return new CYypcDhDlg; },
+      .tour = { { "page-07-plan-setup", tourPlanSetup } } },
     { .id = PageId::MenuView, .title = "食谱查看", .className = "CYypcViewDlg", .hub = PageId::PlanList,
       .create = [] { return new CNoticePage("食谱查看"); },
       .tour = { { "page-09-menu-view" } } },
     { .id = PageId::PlanEditor, .title = "配餐编辑", .className = "CYypcAddDlg", .hub = PageId::PlanList,
-      .create = [] { return new CNoticePage("配餐编辑"); },
-      .tour = { { "page-13-plan-editor" } } },
+      .create = [] { return new CYypcAddDlg; },
+      .tour = {
+          { "page-13-plan-editor", tourPlanEditor },
+          { "page-13-plan-editor-child", tourPlanEditorChild },
+      } },
     { .id = PageId::PurchaseList, .title = "采购清单", .className = "CCgqdDlg", .hub = PageId::InfoHub,
       .picture = ":/skin/sym-basket.svg", .stripPosition = 4,
       .refresh = Refresh::FromHub,
