@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QTableWidgetItem>
 #include <QVBoxLayout>
 
 namespace pelinor {
@@ -536,7 +537,8 @@ void CYypcAddDlg::showState()
 
     m_items->clearRows();
     for (const ItemLine& line : m_editor.lines()) {
-        m_items->appendRow({ qs(line.name), qs(line.weight), qs(line.composition) });
+        const int row = m_items->appendRow({ qs(line.name), qs(line.weight), qs(line.composition) });
+        m_items->item(row, 2)->setToolTip(qs(line.composition)); // long compositions are cut in the list
     }
     m_recommendations->clear();
     for (const RecommendationLine& line : m_editor.recommendations()) {
