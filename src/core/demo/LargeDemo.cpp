@@ -8,7 +8,7 @@
 
 namespace pelinor {
 
-DataFolderResult createLargeDemoFolder(const std::string& folder, const LargeDemoSize& size)
+Outcome<> createLargeDemoFolder(const std::string& folder, const LargeDemoSize& size)
 {
     try {
         LargeDemoPeople people(size, kLargeDemoSeed);
