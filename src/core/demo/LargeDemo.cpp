@@ -37,7 +37,7 @@ Outcome<> createLargeDemoFolder(const std::string& folder, const LargeDemoSize& 
             }
         });
     } catch (const std::invalid_argument& e) {
-        return { false, e.what() };
+        return refuse(e.what());
     }
 }
 
