@@ -4,7 +4,7 @@
 #include "core/db/DatabaseConnection.h"
 #include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
-#include "core/db/TransactionGuard.h"
+#include "core/db/UnitOfWork.h"
 
 #include <algorithm>
 
@@ -81,10 +81,8 @@ std::vector<PlanItemRow> loadPlanItems(int planId)
     return items;
 }
 
-Outcome<> deletePlan(int planId)
+Outcome<> deletePlan(CppSQLite3DB& db, int planId)
 {
-    DatabaseConnection db(PantryDb);
-    TransactionGuard transaction(db);
     if (db.execQuery(formatSql("SELECT PrecordID FROM  PantryRecord  WHERE PrecordID = '%d'", planId)).eof()) {
         return refuse(kPlanGoneMessage);
     }
@@ -94,8 +92,12 @@ Outcome<> deletePlan(int planId)
     // constraint, so one statement per table does what a walk in ascending order would do.
     db.execQuery(formatSql("UPDATE PantryRecord SET  PrecordID = PrecordID - 1 WHERE PrecordID > %d", planId));
     db.execQuery(formatSql("UPDATE PantryCook SET  PcookPID = PcookPID - 1 WHERE PcookPID > %d", planId));
-    transaction.commit();
     return done();
+}
+
+Outcome<> deletePlan(int planId)
+{
+    return inUnitOfWork(PantryDb, {}, [&](CppSQLite3DB& db) { return deletePlan(db, planId); });
 }
 
 int writePlanDay(CppSQLite3DB& db, const PlanDayWrite& write)
@@ -119,10 +121,9 @@ int writePlanDay(CppSQLite3DB& db, const PlanDayWrite& write)
 
 int savePlanDay(const PlanDayWrite& write)
 {
-    DatabaseConnection db(PantryDb);
-    TransactionGuard transaction(db);
-    const int planId = writePlanDay(db, write);
-    transaction.commit();
+    UnitOfWork work(PantryDb);
+    const int planId = writePlanDay(work.db(), write);
+    work.commit();
     return planId;
 }
 

@@ -56,6 +56,7 @@ std::vector<PlanItemRow> loadPlanItems(int planId);
 // them, so that no gap remains. All of it or nothing. Refused when the plan is not there (a stale
 // list would otherwise renumber the wrong plans).
 Outcome<> deletePlan(int planId);
+Outcome<> deletePlan(CppSQLite3DB& pantryDb, int planId);
 
 // What one save of the plan editor writes.
 struct PlanDayWrite
@@ -73,7 +74,7 @@ struct PlanDayWrite
 // plan's number; on a database failure nothing has changed.
 int savePlanDay(const PlanDayWrite& write);
 
-// The same on a caller's connection, inside the caller's transaction.
+// The same on a caller's connection, inside the caller's unit of work.
 int writePlanDay(CppSQLite3DB& pantryDb, const PlanDayWrite& write);
 
 } // namespace pelinor
