@@ -268,8 +268,19 @@ void CYypcAddDlg::ResetEditor()
     showState();
 }
 
+bool CYypcAddDlg::confirmDiscard()
+{
+    return !m_editor.hasUnsavedChanges()
+        || prompter().confirm(
+            QStringLiteral("正在编辑的配餐还有未保存的修改，确定要放弃吗？"), QString::fromUtf8(kSystemPromptCaption));
+}
+
 bool CYypcAddDlg::openPlan(int planNumber)
 {
+    if (!confirmDiscard()) {
+        navigator().showPage(PageId::PlanEditor);
+        return false;
+    }
     ResetEditor();
     return OpenSavedPlan(planNumber);
 }
@@ -488,9 +499,7 @@ void CYypcAddDlg::savePlan()
 
 void CYypcAddDlg::leaveEditor()
 {
-    if (m_editor.hasUnsavedChanges()
-        && !prompter().confirm(
-            QStringLiteral("还有未保存的修改，确定要返回吗？"), QString::fromUtf8(kSystemPromptCaption))) {
+    if (!confirmDiscard()) {
         return;
     }
     ResetEditor();

@@ -36,8 +36,11 @@ public:
     // A saved plan from the plan list; false (after a message) when it cannot be opened.
     bool OpenSavedPlan(int planId);
     void ResetEditor();
-    // The plan list's modify: the editor reset, then the saved plan.
+    // The plan list's modify: the editor reset, then the saved plan. False when the user keeps the
+    // plan still open with changes not saved (the editor is then shown as it was).
     bool openPlan(int planNumber) override;
+    // True when nothing unsaved is open, or the user agrees to drop it.
+    bool confirmDiscard();
 
     const PlanEditor& editor() const
     {

@@ -16,7 +16,9 @@ void startPlanEditor(const PlanDefinition& definition)
 {
     // The editor is a page of this subsystem, so it is reached directly.
     if (auto* editor = navigator().pageAs<CYypcAddDlg>(PageId::PlanEditor)) {
-        editor->StartNewPlan(definition);
+        if (editor->confirmDiscard()) {
+            editor->StartNewPlan(definition);
+        }
         navigator().showPage(PageId::PlanEditor);
     }
 }

@@ -250,6 +250,12 @@ TEST_F(PlanningScreensTest, AChildsOneDayPlanTakesASetMealWithoutWhatTheChildCan
     m_editor->mealButton(1)->click();
     EXPECT_EQ(lineTexts(m_editor->itemList()), (QStringList { "苹果:100" }));
 
+    m_prompts->queueAnswer(false); // the day is not saved yet: stay
+    click("leaveEditorButton", m_editor);
+    EXPECT_EQ(m_prompts->lastText(), "正在编辑的配餐还有未保存的修改，确定要放弃吗？");
+    EXPECT_EQ(m_window->currentPage(), PageId::PlanEditor);
+    EXPECT_EQ(m_editor->itemList()->rowCount(), 1);
+
     click("savePlanButton", m_editor);
     EXPECT_EQ(m_window->currentPage(), PageId::PlanList);
     EXPECT_FALSE(m_editor->editor().hasPlan());
