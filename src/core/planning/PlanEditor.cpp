@@ -290,6 +290,9 @@ std::optional<Outcome<PlanItem>> PlanEditor::recommendedItem(int line)
     const bool dish = now->isDish == kDish;
     const std::string composition = dish ? ScaleDish(now->name, static_cast<float>(leadingDecimal(weight)))
                                          : singleFoodComposition(now->name, weight);
+    if (composition.empty()) {
+        return Outcome<PlanItem>(refuse(kDishGoneMessage)); // a dish no longer in the library has no foods
+    }
     return Outcome<PlanItem>(PlanItem { m_dayKey, now->name, composition, weight, currentMealName(), dayDateText(),
         std::string(dish ? kDish : kNotDish) });
 }

@@ -63,6 +63,7 @@ struct PlanSaveResult
 
 inline constexpr const char* kWeightMessage = "输入的重量不合法！";
 inline constexpr const char* kSetMealGoneMessage = "该套餐已不存在！";
+inline constexpr const char* kDishGoneMessage = "该菜谱已不在食谱库中！";
 inline constexpr std::array<float, 5> kDefaultShareValues = { 20.0f, 10.0f, 30.0f, 10.0f, 30.0f };
 
 // A weight the user typed: a plain decimal number (digits and at most one point). Anything else

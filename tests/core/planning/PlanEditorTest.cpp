@@ -347,6 +347,11 @@ TEST_F(PlanEditorTest, RecommendationsAreTakenByTheirRow)
     ASSERT_TRUE(cake && cake->ok());
     EXPECT_EQ((*cake)->composition, "鸡蛋:120g；大米:80g；");
     EXPECT_TRUE(m_editor.items().empty()); // looking an item up adds nothing by itself
+    // A recommended dish that left the library has no foods to add.
+    m_folder.exec(CookDb, "DELETE FROM CookShow WHERE CookID = 1");
+    cake = m_editor.recommendedItem(0);
+    ASSERT_TRUE(cake);
+    EXPECT_EQ(cake->message(), kDishGoneMessage);
 }
 
 TEST_F(PlanEditorTest, ASetMealReplacesTheCurrentDayOnly)
