@@ -71,12 +71,8 @@ struct SexSums
     }
 };
 
-void addChildren(CppSQLite3DB& records,
-    const std::string& sql,
-    int referenceYear,
-    const IntakeTable& table,
-    SexSums& sums,
-    bool firstOnly)
+void addChildren(CppSQLite3DB& records, const std::string& sql, int referenceYear, const IntakeTable& table,
+    SexSums& sums, bool firstOnly)
 {
     for (auto query = records.execQuery(sql); !query.eof(); query.nextRow()) {
         const std::string sex = query.getStringField(0);

@@ -89,8 +89,8 @@ enum IntakeSlot : int
 inline constexpr int kIntakeSlotCount = 20;
 
 // The CDRIS column behind each slot; -1 for carbohydrate, which is derived.
-inline constexpr std::array<int, kIntakeSlotCount> kIntakeSlotColumn
-    = { 6, 7, 8, -1, 28, 9, 14, 10, 17, 29, 18, 11, 16, 12, 30, 13, 21, 26, 23, 25 };
+inline constexpr std::array<int, kIntakeSlotCount> kIntakeSlotColumn = { 6, 7, 8, -1, 28, 9, 14, 10, 17, 29, 18, 11,
+    16, 12, 30, 13, 21, 26, 23, 25 };
 
 struct IntakeReference
 {

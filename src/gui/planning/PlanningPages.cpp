@@ -1,11 +1,13 @@
 // The pages of meal planning: the plan list (which checks C11 to C14 itself), the set-up, the
 // editor, the menu view and the purchase list.
 #include "gui/navigation/PageRegistry.h"
+#include "gui/planning/CCgqdDlg.h"
 #include "gui/planning/CYypcAddDlg.h"
 #include "gui/planning/CYypcDhDlg.h"
 #include "gui/planning/CYypcDlg.h"
+#include "gui/planning/CYypcViewDlg.h"
+#include "gui/planning/PlanningReportsTour.h"
 #include "gui/planning/PlanningTour.h"
-#include "gui/widgets/CNoticePage.h"
 
 namespace pelinor {
 
@@ -13,7 +15,6 @@ namespace {
 
 // clang-format off
 const PageRegistrar planningPages({
-    // Notice pages until the screens are built: CYypcViewDlg, CCgqdDlg.
     { .id = PageId::PlanList, .title = "营养配餐", .className = "CYypcDlg", .hub = PageId::PlanList,
       .refresh = Refresh::FromNavigationBar,
       .create = [] { return new CYypcDlg; },
@@ -22,8 +23,13 @@ const PageRegistrar planningPages({
       .create = [] { return new CYypcDhDlg; },
       .tour = { { "page-07-plan-setup", tourPlanSetup } } },
     { .id = PageId::MenuView, .title = "食谱查看", .className = "CYypcViewDlg", .hub = PageId::PlanList,
-      .create = [] { return new CNoticePage("食谱查看"); },
-      .tour = { { "page-09-menu-view" } } },
+      .create = [] { return new CYypcViewDlg; },
+      .tour = {
+          { "page-09-menu-view", tourMenuView },
+          { "dialog-menu-preview", tourMenuPreview },
+          { "dialog-preview-goto", tourPreviewGoTo },
+          { "dialog-set-meal-name", tourSetMealName },
+      } },
     { .id = PageId::PlanEditor, .title = "配餐编辑", .className = "CYypcAddDlg", .hub = PageId::PlanList,
       .create = [] { return new CYypcAddDlg; },
       .tour = {
@@ -33,8 +39,11 @@ const PageRegistrar planningPages({
     { .id = PageId::PurchaseList, .title = "采购清单", .className = "CCgqdDlg", .hub = PageId::InfoHub,
       .picture = ":/skin/sym-basket.svg", .stripPosition = 4,
       .refresh = Refresh::FromHub,
-      .create = [] { return new CNoticePage("采购清单"); },
-      .tour = { { "info-purchase-list" } } },
+      .create = [] { return new CCgqdDlg; },
+      .tour = {
+          { "info-purchase-list", tourPurchaseList },
+          { "dialog-purchase-preview", tourPurchasePreview },
+      } },
 });
 // clang-format on
 
