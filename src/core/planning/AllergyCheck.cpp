@@ -1,6 +1,7 @@
 #include "core/planning/AllergyCheck.h"
 
 #include "core/common/DecimalText.h"
+#include "core/common/DishComposition.h"
 #include "core/common/ItemList.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
@@ -81,7 +82,7 @@ AllergyCheck AllergyCheck::forSubject(const PlanSubject& subject)
 std::vector<AllergyHit> AllergyCheck::hits(const std::string& composition) const
 {
     std::vector<AllergyHit> found;
-    for (const CompositionPortion& portion : compositionPortions(composition)) {
+    for (const CompositionEntry& portion : DishComposition::parse(composition)) {
         for (const Child& child : m_children) {
             for (const std::string& word : child.words) {
                 if (portion.foodName.find(word) != std::string::npos) {

@@ -1,26 +1,13 @@
 #include "core/planning/MealNutrients.h"
 
 #include "core/common/DecimalText.h"
+#include "core/common/DishComposition.h"
 #include "core/common/ItemList.h"
 #include "core/common/NumberFormat.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
 
 namespace pelinor {
-
-std::vector<CompositionPortion> compositionPortions(const std::string& composition)
-{
-    std::vector<CompositionPortion> portions;
-    for (const std::string& entry : splitItems(composition)) {
-        const std::size_t colon = entry.find(':');
-        if (colon == std::string::npos) {
-            continue; // no food name to look up
-        }
-        // "30g": the number in front of the unit.
-        portions.push_back({ entry.substr(0, colon), leadingDecimal(std::string_view(entry).substr(colon + 1)) });
-    }
-    return portions;
-}
 
 float roundedToCents(float value)
 {
@@ -57,7 +44,7 @@ const MealNutrients::Food& MealNutrients::food(const std::string& name)
 void MealNutrients::AddComposition(MealValues& actual, const std::string& composition, int sign)
 {
     const float direction = sign < 0 ? -1.0f : 1.0f;
-    for (const CompositionPortion& portion : compositionPortions(composition)) {
+    for (const CompositionEntry& portion : DishComposition::parse(composition)) {
         const Food& found = food(portion.foodName);
         if (!found.found) {
             continue;

@@ -31,16 +31,6 @@ struct MealValues
     }
 };
 
-// One food of a composition text as the editor walks it: the name before ":", the grams before
-// "g；" read as a number (no number: 0).
-struct CompositionPortion
-{
-    std::string foodName;
-    double grams = 0.0;
-};
-
-std::vector<CompositionPortion> compositionPortions(const std::string& composition);
-
 class CppSQLite3DB;
 
 // The four per-100-g values of foods, read from the cook file on first need. One object serves one

@@ -1,46 +1,22 @@
 #include "core/planning/PlanEditor.h"
 
+#include "core/common/AppInfo.h"
 #include "core/common/DecimalText.h"
+#include "core/common/DishComposition.h"
 #include "core/common/ItemList.h"
 #include "core/common/MealSlot.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
 #include "core/library/DishScaling.h"
 #include "core/planning/PlanDates.h"
+#include "core/setmeals/ChosenItem.h"
+#include "core/setmeals/ItemWeight.h"
+#include "core/setmeals/SetMeals.h"
 
 #include <algorithm>
 #include <set>
 
 namespace pelinor {
-
-namespace {
-
-constexpr std::string_view kDish = "是";
-constexpr std::string_view kNotDish = "否";
-constexpr std::string_view kDishKind = "菜谱";
-
-std::string singleFoodComposition(const std::string& name, const std::string& weight)
-{
-    return name + ":" + weight + "g" + std::string(kItemSeparator);
-}
-
-} // namespace
-
-bool isPlanWeightText(const std::string& text)
-{
-    int digits = 0;
-    int points = 0;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            ++digits;
-        } else if (c == '.') {
-            ++points;
-        } else {
-            return false;
-        }
-    }
-    return digits > 0 && points <= 1;
-}
 
 PlanEditor::PlanEditor()
 {
@@ -254,12 +230,12 @@ std::string PlanEditor::dayDateText() const
 Outcome<PlanItem> PlanEditor::chosenItem(
     const std::string& name, const std::string& weight, const std::string& composition, const std::string& kind) const
 {
-    const std::string trimmed = trimmedText(weight);
-    if (!isPlanWeightText(trimmed)) {
-        return refuse(kWeightMessage);
+    const Outcome<std::string> checked = checkedWeight(weight);
+    if (!checked) {
+        return checked.refusal();
     }
-    return PlanItem { m_dayKey, name, composition, trimmed, currentMealName(), dayDateText(),
-        std::string(kind == kDishKind ? kDish : kNotDish) };
+    return PlanItem { m_dayKey, name, composition, *checked, currentMealName(), dayDateText(),
+        std::string(dishFlagOf(kind)) };
 }
 
 std::optional<Outcome<PlanItem>> PlanEditor::recommendedItem(int line)
@@ -283,18 +259,19 @@ std::optional<Outcome<PlanItem>> PlanEditor::recommendedItem(int line)
         loadRecommendations();
         return std::nullopt;
     }
-    const std::string weight = trimmedText(now->weight);
-    if (!isPlanWeightText(weight)) {
-        return Outcome<PlanItem>(refuse(kWeightMessage));
+    const Outcome<std::string> checked = checkedWeight(now->weight);
+    if (!checked) {
+        return Outcome<PlanItem>(checked.refusal());
     }
-    const bool dish = now->isDish == kDish;
-    const std::string composition = dish ? ScaleDish(now->name, static_cast<float>(leadingDecimal(weight)))
-                                         : singleFoodComposition(now->name, weight);
+    const std::string& weight = *checked;
+    const bool dish = now->isDish == kIsDish;
+    const std::string composition
+        = dish ? ScaleDish(now->name, weightValue(weight)) : singleFoodComposition(now->name, weight);
     if (composition.empty()) {
         return Outcome<PlanItem>(refuse(kDishGoneMessage)); // a dish no longer in the library has no foods
     }
     return Outcome<PlanItem>(PlanItem { m_dayKey, now->name, composition, weight, currentMealName(), dayDateText(),
-        std::string(dish ? kDish : kNotDish) });
+        std::string(dish ? kIsDish : kIsNotDish) });
 }
 
 void PlanEditor::addItem(PlanItem item)
@@ -316,16 +293,13 @@ void PlanEditor::addItem(PlanItem item)
 
 Outcome<PlanItem> PlanEditor::modifiedItem(int line, const std::string& weight, const std::string& composition) const
 {
-    if (line < 0 || line >= static_cast<int>(m_lines.size())) {
-        return refuse(kWeightMessage);
-    }
-    const std::string trimmed = trimmedText(weight);
-    if (!isPlanWeightText(trimmed)) {
-        return refuse(kWeightMessage);
+    const Outcome<std::string> checked = checkedWeight(weight);
+    if (line < 0 || line >= static_cast<int>(m_lines.size()) || !checked) {
+        return refuse(kInvalidWeight, kSystemPromptCaption);
     }
     PlanItem item = m_items[m_lines[static_cast<std::size_t>(line)].item];
-    item.weight = trimmed;
-    item.composition = item.isDish == kDish ? composition : singleFoodComposition(item.name, trimmed);
+    item.weight = *checked;
+    item.composition = item.isDish == kIsDish ? composition : singleFoodComposition(item.name, *checked);
     return item;
 }
 
@@ -366,18 +340,12 @@ void PlanEditor::DeleteItem(int line)
 
 Outcome<std::vector<PlanItem>> PlanEditor::setMealItems(int setMealId) const
 {
-    DatabaseConnection package(PackageDb);
-    if (package.execQuery(formatSql("SELECT ID FROM PackageName WHERE ID = '%d'", setMealId)).eof()) {
+    if (!loadSetMealHead(setMealId)) {
         return refuse(kSetMealGoneMessage);
     }
     std::vector<PlanItem> items;
-    for (auto query = package.execQuery(formatSql("SELECT PackageItemName, PackageItemWeight, PackageItemMeal, "
-                                                  "PackageItemIsDish, PackageItemFoods FROM  PackageCook  WHERE "
-                                                  "PcookPID = '%d' ORDER BY rowid",
-             setMealId));
-         !query.eof(); query.nextRow()) {
-        items.push_back({ m_dayKey, query.getStringField(0), query.getStringField(4), query.getStringField(1),
-            query.getStringField(2), dayDateText(), query.getStringField(3) });
+    for (const SetMealItem& item : loadSetMealItems(setMealId)) {
+        items.push_back({ m_dayKey, item.name, item.composition, item.weight, item.meal, dayDateText(), item.isDish });
     }
     return items;
 }
@@ -407,7 +375,7 @@ std::vector<AllergyHit> PlanEditor::allergyHits(const std::string& composition, 
     std::vector<AllergyHit> hits = m_allergies.hits(composition);
     if (!before.empty()) {
         std::set<std::string> earlier;
-        for (const CompositionPortion& portion : compositionPortions(before)) {
+        for (const CompositionEntry& portion : DishComposition::parse(before)) {
             earlier.insert(portion.foodName);
         }
         std::erase_if(hits, [&earlier](const AllergyHit& hit) { return earlier.count(hit.foodName) != 0; });

@@ -61,14 +61,9 @@ struct PlanSaveResult
     bool finished = false;
 };
 
-inline constexpr const char* kWeightMessage = "输入的重量不合法！";
 inline constexpr const char* kSetMealGoneMessage = "该套餐已不存在！";
 inline constexpr const char* kDishGoneMessage = "该菜谱已不在食谱库中！";
 inline constexpr std::array<float, 5> kDefaultShareValues = { 20.0f, 10.0f, 30.0f, 10.0f, 30.0f };
-
-// A weight the user typed: a plain decimal number (digits and at most one point). Anything else
-// would end up inside a stored composition text.
-bool isPlanWeightText(const std::string& text);
 
 // The plan editor: a plan's items for all its days and meal times, the day and meal shown, the
 // subject's reference and what the shown meal supplies against it. The editor page is a view of it.

@@ -6,6 +6,10 @@
 #include "core/common/NumberFormat.h"
 #include "gui/navigation/Navigator.h"
 #include "gui/planning/PlanningUi.h"
+#include "gui/setmeals/CPackageCookEditDlg.h"
+#include "gui/setmeals/CPcSelectAddDlg.h"
+#include "gui/setmeals/CYytcDlg.h"
+#include "gui/setmeals/CpackageFoodEditDlg.h"
 #include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/DatabaseError.h"
@@ -66,7 +70,6 @@ CalendarDate today()
 
 CYypcAddDlg::CYypcAddDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_dialogs(PlanEditorDialogs::standard())
     , m_name(readOnlyBox(QStringLiteral("planNameBox"), this, 180))
     , m_subject(readOnlyBox(QStringLiteral("planSubjectBox"), this))
     , m_cycle(readOnlyBox(QStringLiteral("planCycleBox"), this, 60))
@@ -242,11 +245,6 @@ QLayout* CYypcAddDlg::buildButtons()
     return row;
 }
 
-void CYypcAddDlg::setDialogs(PlanEditorDialogs dialogs)
-{
-    m_dialogs = std::move(dialogs);
-}
-
 QString CYypcAddDlg::referenceText(int value) const
 {
     return m_reference[static_cast<std::size_t>(value)]->text();
@@ -337,15 +335,14 @@ bool CYypcAddDlg::confirmAllergies(const std::string& itemName, const std::vecto
 
 void CYypcAddDlg::addChosenItem()
 {
-    if (!m_editor.hasPlan() || !m_dialogs.chooseItem) {
+    if (!m_editor.hasPlan()) {
         return;
     }
-    const std::optional<ChosenPlanItem> chosen = m_dialogs.chooseItem(this);
+    const std::optional<ChosenItem> chosen = CPcSelectAddDlg::choose(this, ChooserMode::Plan);
     if (!chosen) {
         return;
     }
-    const Outcome<PlanItem> item
-        = m_editor.chosenItem(ss(chosen->name), ss(chosen->weight), ss(chosen->composition), ss(chosen->kind));
+    const Outcome<PlanItem> item = m_editor.chosenItem(chosen->name, chosen->weight, chosen->composition, chosen->kind);
     if (!item) {
         showRefusal(item.refusal());
         return;
@@ -388,29 +385,14 @@ void CYypcAddDlg::modifyItem()
     }
     const ItemLine& shown = m_editor.lines()[static_cast<std::size_t>(line)];
     const PlanItem& current = m_editor.items()[shown.item];
-    QString weight;
-    QString composition;
-    if (current.isDish == "是") {
-        if (!m_dialogs.editDish) {
-            return;
-        }
-        const auto edited = m_dialogs.editDish(this, qs(current.name), qs(current.weight), qs(current.composition));
-        if (!edited) {
-            return;
-        }
-        weight = edited->weight;
-        composition = edited->composition;
-    } else {
-        if (!m_dialogs.editFoodWeight) {
-            return;
-        }
-        const auto edited = m_dialogs.editFoodWeight(this, qs(current.name), qs(current.weight));
-        if (!edited) {
-            return;
-        }
-        weight = *edited;
+    // A dish in the dish editor, a single food in the food editor; neither offers the meal time.
+    const std::optional<EditedDish> edited = current.isDish == kIsDish
+        ? CPackageCookEditDlg::edit(this, current.name, current.weight, current.composition, std::nullopt)
+        : CpackageFoodEditDlg::edit(this, current.name, current.weight);
+    if (!edited) {
+        return;
     }
-    const Outcome<PlanItem> changed = m_editor.modifiedItem(line, ss(weight), ss(composition));
+    const Outcome<PlanItem> changed = m_editor.modifiedItem(line, edited->weight, edited->composition);
     if (!changed) {
         showRefusal(changed.refusal());
         return;
@@ -438,10 +420,10 @@ void CYypcAddDlg::deleteItem()
 
 void CYypcAddDlg::applySetMeal()
 {
-    if (!m_editor.hasPlan() || !m_dialogs.pickSetMeal) {
+    if (!m_editor.hasPlan()) {
         return;
     }
-    const std::optional<int> picked = m_dialogs.pickSetMeal(this);
+    const std::optional<int> picked = CYytcDlg::pick(this);
     if (!picked) {
         return;
     }

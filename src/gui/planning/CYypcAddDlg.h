@@ -2,7 +2,6 @@
 
 #include "core/planning/PlanEditor.h"
 #include "gui/navigation/PageOpeners.h"
-#include "gui/planning/PlanEditorDialogs.h"
 #include "gui/widgets/CSkinPage.h"
 
 #include <QList>
@@ -46,7 +45,6 @@ public:
     {
         return m_editor;
     }
-    void setDialogs(PlanEditorDialogs dialogs);
 
     // The controls, for the tour and the tests.
     QComboBox* daySelector() const
@@ -109,7 +107,6 @@ private:
     void showState();
 
     PlanEditor m_editor;
-    PlanEditorDialogs m_dialogs;
 
     QLineEdit* m_name;
     QLineEdit* m_subject;

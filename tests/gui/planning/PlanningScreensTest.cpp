@@ -1,10 +1,17 @@
 #include "../GuiTestSupport.h"
+#include "../library/ModalDialog.h"
 #include "core/common/Clock.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/planning/PlanRecords.h"
 #include "gui/planning/CYypcAddDlg.h"
 #include "gui/planning/CYypcDhDlg.h"
 #include "gui/planning/CYypcDlg.h"
+#include "gui/setmeals/CPCookSelDlg.h"
+#include "gui/setmeals/CPFoodSelDlg.h"
+#include "gui/setmeals/CPackageCookEditDlg.h"
+#include "gui/setmeals/CPcSelectAddDlg.h"
+#include "gui/setmeals/CYytcDlg.h"
+#include "gui/setmeals/CpackageFoodEditDlg.h"
 #include "gui/shell/CLumarooDlg.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
@@ -14,16 +21,15 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QQueue>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace pelinor;
 
 namespace {
-
-const QString kEggCake = QStringLiteral("鸡蛋:90g；大米:60g；");
 
 QStringList lineTexts(const CListCtrlCl* list)
 {
@@ -49,7 +55,10 @@ protected:
         m_folder.exec(CookDb,
             "INSERT INTO FoodShow(FoodID, FoodName, FoodEnergy, FoodProtein, FoodFat, FoodCarbohydrate) VALUES"
             "(1, '大米', 350, 7.5, 0.9, 77.2), (2, '鸡蛋', 144, 13.3, 8.8, 2.8), (3, '苹果', 54, 0.2, 0.2, 13.5);"
-            "INSERT INTO CXC VALUES(1, '早点', '苹果', '100', '否'), (2, '午点', '苹果', '80', '否');");
+            "INSERT INTO CXC VALUES(1, '早点', '苹果', '100', '否'), (2, '午点', '苹果', '80', '否');"
+            "INSERT INTO CookShow(CookID, CookName, CookCategory, CookFoods, CookWeight) "
+            "VALUES(1, '鸡蛋饼', '儿童主食', '鸡蛋:30g；大米:20g；', 50);"
+            "INSERT INTO CookFood VALUES(1, 1, 2, '主料', '30'), (2, 1, 1, '主料', '20');");
         m_folder.exec(IntakeCriterionDb,
             "INSERT INTO CDRIS(ID, Age1, Sex, Energy, Protein, Fat) VALUES"
             "(1, 4, '男', 1400, 45, 50), (2, 4, '女', 1300, 40, 46);");
@@ -67,17 +76,6 @@ protected:
         m_setup = m_window->pageAs<CYypcDhDlg>(PageId::PlanSetup);
         m_editor = m_window->pageAs<CYypcAddDlg>(PageId::PlanEditor);
         ASSERT_TRUE(m_list && m_setup && m_editor);
-
-        PlanEditorDialogs dialogs;
-        dialogs.chooseItem = [this](QWidget*) -> std::optional<ChosenPlanItem> {
-            if (m_chosen.isEmpty()) {
-                return std::nullopt;
-            }
-            return m_chosen.dequeue();
-        };
-        dialogs.editFoodWeight = [this](QWidget*, const QString&, const QString&) { return m_weight; };
-        dialogs.pickSetMeal = [](QWidget*) { return std::optional<int>(0); };
-        m_editor->setDialogs(dialogs);
     }
 
     void TearDown() override
@@ -93,9 +91,22 @@ protected:
         button->click();
     }
 
-    void addChosen(const QString& name, const QString& weight, const QString& composition, const QString& kind)
+    // Adds through the item chooser: the dish (first tab) or food (second tab) the search finds.
+    void addChosen(bool dish, const QString& name, const QString& weight)
     {
-        m_chosen.enqueue({ name, weight, composition, kind });
+        test::whenDialogOpens<CPcSelectAddDlg>([=](CPcSelectAddDlg& chooser) {
+            EXPECT_EQ(chooser.windowTitle(), "食谱添加");
+            chooser.tabs()->setCurrentIndex(dish ? 0 : 1);
+            chooser.searchEdit()->setText(name);
+            chooser.onSearch();
+            if (dish) {
+                chooser.dishPage()->dishList()->selectRow(0);
+            } else {
+                chooser.foodPage()->foodList()->selectRow(0);
+            }
+            chooser.weightEdit()->setText(weight);
+            chooser.okButton()->click();
+        });
         click("addItemButton", m_editor);
     }
 
@@ -109,8 +120,6 @@ protected:
     CYypcDlg* m_list = nullptr;
     CYypcDhDlg* m_setup = nullptr;
     CYypcAddDlg* m_editor = nullptr;
-    QQueue<ChosenPlanItem> m_chosen;
-    std::optional<QString> m_weight;
 };
 
 TEST_F(PlanningScreensTest, SetUpRefusesInTheOrderOfTheFieldsThenStartsTheEditor)
@@ -174,11 +183,11 @@ TEST_F(PlanningScreensTest, AWeekClassPlanIsSavedDayByDayReopenedAndChanged)
     EXPECT_EQ(m_editor->dailyText(0), "1350.00");
 
     // Monday: a dish at breakfast and a food at lunch.
-    addChosen(QStringLiteral("鸡蛋饼"), QStringLiteral("150"), kEggCake, QStringLiteral("菜谱"));
+    addChosen(true, QStringLiteral("鸡蛋饼"), QStringLiteral("150"));
     EXPECT_EQ(m_editor->actualText(0), "339.60");
     m_editor->mealButton(2)->click();
     EXPECT_EQ(m_editor->actualBox()->title(), "午餐营养物质实际值");
-    addChosen(QStringLiteral("大米"), QStringLiteral("100"), QStringLiteral("大米:100g；"), QStringLiteral("原料"));
+    addChosen(false, QStringLiteral("大米"), QStringLiteral("100"));
     EXPECT_EQ(lineTexts(m_editor->itemList()), (QStringList { "大米:100" }));
     click("savePlanButton", m_editor);
     EXPECT_EQ(m_prompts->lastText(), "保存成功");
@@ -187,7 +196,7 @@ TEST_F(PlanningScreensTest, AWeekClassPlanIsSavedDayByDayReopenedAndChanged)
     EXPECT_EQ(m_editor->dateEdit()->date(), QDate(2026, 12, 15));
 
     // Tuesday: a food chosen at breakfast, a recommendation at the afternoon snack.
-    addChosen(QStringLiteral("苹果"), QStringLiteral("100"), QStringLiteral("苹果:100g；"), QStringLiteral("原料"));
+    addChosen(false, QStringLiteral("苹果"), QStringLiteral("100"));
     m_editor->mealButton(3)->click();
     ASSERT_EQ(m_editor->recommendationList()->count(), 1);
     EXPECT_EQ(m_editor->recommendationList()->item(0)->text(), "苹果:80");
@@ -207,10 +216,24 @@ TEST_F(PlanningScreensTest, AWeekClassPlanIsSavedDayByDayReopenedAndChanged)
     click("modifyPlanButton", m_list);
     ASSERT_EQ(m_window->currentPage(), PageId::PlanEditor);
     EXPECT_EQ(lineTexts(m_editor->itemList()), (QStringList { "鸡蛋饼:150" }));
+    m_editor->itemList()->selectRow(0);
+    test::whenDialogOpens<CPackageCookEditDlg>([](CPackageCookEditDlg& dish) {
+        EXPECT_EQ(dish.mealCombo(), nullptr);
+        EXPECT_EQ(dish.totalEdit()->text(), "150.00");
+        EXPECT_EQ(test::column(dish.foodList(), 0), (QStringList { "鸡蛋", "大米" }));
+        dish.reject();
+    });
+    click("modifyItemButton", m_editor);
+    EXPECT_EQ(m_editor->actualText(0), "339.60");
     m_editor->daySelector()->setCurrentIndex(1);
     emit m_editor->daySelector()->activated(1);
     m_editor->itemList()->selectRow(0);
-    m_weight = QStringLiteral("120");
+    test::whenDialogOpens<CpackageFoodEditDlg>([](CpackageFoodEditDlg& food) {
+        EXPECT_EQ(food.mealCombo(), nullptr); // the item stays in its meal time
+        EXPECT_EQ(food.weightEdit()->text(), "100");
+        food.weightEdit()->setText("120");
+        food.okButton()->click();
+    });
     click("modifyItemButton", m_editor);
     EXPECT_EQ(lineTexts(m_editor->itemList()), (QStringList { "苹果:120" }));
     EXPECT_EQ(m_editor->actualText(0), "64.80");
@@ -224,6 +247,7 @@ TEST_F(PlanningScreensTest, AWeekClassPlanIsSavedDayByDayReopenedAndChanged)
     const std::vector<PlanItemRow> items = loadPlanItems(0);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0].name, "鸡蛋饼");
+    EXPECT_EQ(items[0].composition, "鸡蛋:90.00g；大米:60.00g；");
     EXPECT_EQ(items[1].meal, "午餐");
     EXPECT_EQ(items[2], (PlanItemRow { "苹果", "苹果:120g；", "周二", "早餐", "2026-12-15", "否", "120" }));
 }
@@ -242,6 +266,10 @@ TEST_F(PlanningScreensTest, AChildsOneDayPlanTakesASetMealWithoutWhatTheChildCan
     EXPECT_EQ(m_editor->dailyText(0), "1300.00");
 
     m_prompts->queueAnswer(false); // leave out the egg dish
+    test::whenDialogOpens<CYytcDlg>([](CYytcDlg& picker) {
+        picker.setMealList()->selectRow(0);
+        picker.okButton()->click();
+    });
     click("applySetMealButton", m_editor);
     ASSERT_FALSE(m_prompts->texts().isEmpty());
     EXPECT_TRUE(m_prompts->lastText().contains(QStringLiteral("李小红")));
