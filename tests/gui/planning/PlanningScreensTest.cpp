@@ -3,9 +3,11 @@
 #include "core/common/Clock.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/planning/PlanRecords.h"
+#include "gui/navigation/Navigator.h"
 #include "gui/planning/CYypcAddDlg.h"
 #include "gui/planning/CYypcDhDlg.h"
 #include "gui/planning/CYypcDlg.h"
+#include "gui/planning/CYypcViewDlg.h"
 #include "gui/setmeals/CPCookSelDlg.h"
 #include "gui/setmeals/CPFoodSelDlg.h"
 #include "gui/setmeals/CPackageCookEditDlg.h"
@@ -302,6 +304,74 @@ TEST_F(PlanningScreensTest, AChildsOneDayPlanTakesASetMealWithoutWhatTheChildCan
     click("deletePlanButton", m_list);
     EXPECT_EQ(m_list->planList()->rowCount(), 0);
     EXPECT_EQ(rows("SELECT COUNT(*) FROM PantryCook"), 0);
+}
+
+TEST_F(PlanningScreensTest, EachPlanButtonNeedsItsCodeAndActsOnlyOnASelectedPlan)
+{
+    m_folder.exec(PantryDb,
+        "INSERT INTO PantryRecord VALUES('0', '小班一日食谱', '一天', '2026-12-08', '系统管理员', '团体', '小班', "
+        "'2026-12-08', '');"
+        "INSERT INTO PantryCook VALUES('0', '0', '苹果', '苹果:100g；', '一天', '早点', '2026-12-08', '否', '100');");
+    m_folder.exec(SysManagerDb,
+        "INSERT INTO ManageRolse VALUES(90, '保育员', '');"
+            + test::accountRow(90, "nurse", "pw", "2026-02-01", "保育员", "启用", "保育员", ""));
+    struct Case
+    {
+        const char* button;
+        const char* code;
+        const char* others; // every other code of the list
+        PageId opens;
+    };
+    const Case cases[] = {
+        { "newPlanButton", "C11", "C12；C13；C14；", PageId::PlanSetup },
+        { "viewPlanButton", "C12", "C11；C13；C14；", PageId::MenuView },
+        { "modifyPlanButton", "C13", "C11；C12；C14；", PageId::PlanEditor },
+        { "deletePlanButton", "C14", "C11；C12；C13；", PageId::PlanList },
+    };
+    const QString noPermission = QStringLiteral("对不起！您没有操作该模块的权限！");
+    for (const Case& c : cases) {
+        for (const bool granted : { false, true }) {
+            const std::string what = std::string(c.button) + (granted ? " granted" : " refused");
+            m_folder.exec(SysManagerDb,
+                std::string("UPDATE ManageRolse SET RolseContain = '") + c.others + (granted ? c.code : "")
+                    + "' WHERE RolseID = 90;");
+            test::logInAs("nurse", "pw");
+            m_window.reset();
+            m_window = std::make_unique<CLumarooDlg>();
+            auto* list = m_window->pageAs<CYypcDlg>(PageId::PlanList);
+            ASSERT_TRUE(list);
+            navigator().openPlanList();
+            ASSERT_EQ(list->planList()->rowCount(), 1);
+            m_prompts->clear();
+
+            // Nothing selected: view, modify and delete do nothing at all (no plan 0 behind them).
+            list->planList()->clearSelection();
+            click(c.button, list);
+            const bool needsNoSelection = c.opens == PageId::PlanSetup;
+            EXPECT_EQ(m_prompts->texts(), granted ? QStringList() : QStringList { noPermission }) << what;
+            EXPECT_EQ(m_window->currentPage(), granted && needsNoSelection ? c.opens : PageId::PlanList) << what;
+
+            navigator().openPlanList();
+            list->planList()->selectRow(0);
+            m_prompts->clear();
+            m_prompts->queueAnswer(false); // the delete's question: keep the plan
+            click(c.button, list);
+            EXPECT_EQ(m_window->currentPage(), granted ? c.opens : PageId::PlanList) << what;
+            if (granted && c.opens == PageId::PlanList) {
+                EXPECT_EQ(m_prompts->texts(), QStringList { "确定要删除吗？" });
+            }
+        }
+    }
+    // The view shows the selected plan.
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM PantryRecord"), 1);
+    auto* view = m_window->pageAs<CYypcViewDlg>(PageId::MenuView);
+    ASSERT_TRUE(view);
+    navigator().openPlanList();
+    m_folder.exec(SysManagerDb, "UPDATE ManageRolse SET RolseContain = 'C12；' WHERE RolseID = 90;");
+    m_window->pageAs<CYypcDlg>(PageId::PlanList)->refresh();
+    m_window->pageAs<CYypcDlg>(PageId::PlanList)->planList()->selectRow(0);
+    click("viewPlanButton", m_window->pageAs<CYypcDlg>(PageId::PlanList));
+    EXPECT_EQ(view->planName(), "小班一日食谱");
 }
 
 } // namespace
