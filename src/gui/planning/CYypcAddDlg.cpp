@@ -342,16 +342,7 @@ void CYypcAddDlg::addChosenItem()
     if (!chosen) {
         return;
     }
-    const Outcome<PlanItem> item = m_editor.chosenItem(chosen->name, chosen->weight, chosen->composition, chosen->kind);
-    if (!item) {
-        showRefusal(item.refusal());
-        return;
-    }
-    if (!confirmAllergies(item->name, m_editor.allergyHits(item->composition))) {
-        return;
-    }
-    runDatabaseWork([&] { m_editor.addItem(*item); });
-    showState();
+    addItem(m_editor.chosenItem(chosen->name, chosen->weight, chosen->composition, chosen->kind));
 }
 
 void CYypcAddDlg::addRecommended(QListWidgetItem* clicked)
@@ -365,7 +356,11 @@ void CYypcAddDlg::addRecommended(QListWidgetItem* clicked)
         showState(); // the row is gone or changed: the list shows it as it is now
         return;
     }
-    const Outcome<PlanItem>& item = **found;
+    addItem(**found);
+}
+
+void CYypcAddDlg::addItem(const Outcome<PlanItem>& item)
+{
     if (!item) {
         showRefusal(item.refusal());
         return;

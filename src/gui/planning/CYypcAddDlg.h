@@ -101,6 +101,8 @@ private:
 
     void dateChanged();
     void addRecommended(QListWidgetItem* item);
+    // A refused item is explained; an accepted one is added once the allergy question allows it.
+    void addItem(const Outcome<PlanItem>& item);
     // Asks about allergies, then adds; false when the nurse dropped the item.
     bool confirmAllergies(const std::string& itemName, const std::vector<AllergyHit>& hits);
     void showPlanList();
