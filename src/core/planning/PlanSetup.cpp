@@ -97,14 +97,4 @@ std::vector<SetupChild> setupChildren(const std::string& className)
     return children;
 }
 
-std::vector<std::string> setupClassNames()
-{
-    DatabaseConnection db(RecordDb);
-    std::vector<std::string> names;
-    for (auto query = db.execQuery("SELECT ClassName FROM ClassInfo ORDER BY rowid"); !query.eof(); query.nextRow()) {
-        names.push_back(query.getStringField(0));
-    }
-    return names;
-}
-
 } // namespace pelinor

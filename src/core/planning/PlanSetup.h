@@ -56,9 +56,6 @@ Outcome<PlanDefinition> ConfirmPlanSetup(const PlanSetupInput& input);
 // The children of a class for the child list, in stored order.
 std::vector<SetupChild> setupChildren(const std::string& className);
 
-// The class names in stored order, for the class selector and the available-classes list.
-std::vector<std::string> setupClassNames();
-
 // The whole-number value of a text as C's atoi reads it: leading digits, 0 when there are none.
 int leadingInteger(const std::string& text);
 

@@ -1,5 +1,6 @@
 #include "gui/planning/CYypcDhDlg.h"
 
+#include "core/records/Classes.h"
 #include "gui/navigation/Navigator.h"
 #include "gui/planning/PlanningUi.h"
 #include "gui/widgets/ActionButtons.h"
@@ -211,7 +212,7 @@ void CYypcDhDlg::setPersonalControlsEnabled(bool enabled)
 
 void CYypcDhDlg::ResetPlanSetup()
 {
-    const auto classes = runDatabaseWork([] { return setupClassNames(); });
+    const auto classes = runDatabaseWork([] { return loadClassNames(); });
     m_class->clear();
     for (const auto& name : classes.value_or(std::vector<std::string> {})) {
         m_class->addItem(qs(name));
@@ -251,7 +252,7 @@ void CYypcDhDlg::chooseGroup()
     setGroupControlsEnabled(true);
     m_chosen->clearRows();
     m_available->clearRows();
-    const auto classes = runDatabaseWork([] { return setupClassNames(); });
+    const auto classes = runDatabaseWork([] { return loadClassNames(); });
     for (const auto& name : classes.value_or(std::vector<std::string> {})) {
         m_available->appendRow({ qs(name) });
     }
