@@ -36,7 +36,8 @@ const CommandRegistration registration({ "initdb",
     "                        their tables, the administrator account (admin / vanto) and its role,\n"
     "                        the classes 小班, 中班, 大班 and the food, dish, set-meal, reference-intake,\n"
     "                        nutrient-knowledge and vaccine library. With --demo it also adds\n"
-    "                        demonstration classes, children and meal plans.\n"
+    "                        demonstration classes, children, meal plans, health checks,\n"
+    "                        attendance and vaccinations.\n"
     "                        An existing database file is never overwritten: the command names it,\n"
     "                        changes nothing and exits with status 1.\n",
     initDb });
