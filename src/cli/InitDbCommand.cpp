@@ -1,6 +1,7 @@
 // pelinor-cli initdb: a new data folder.
 #include "cli/CliCommand.h"
 #include "core/db/DataFolder.h"
+#include "core/demo/LargeDemo.h"
 
 #include <iostream>
 
@@ -12,6 +13,7 @@ int initDb(std::vector<std::string> arguments)
 {
     CommandArgs args("initdb", std::move(arguments));
     const bool demo = args.flag("--demo");
+    const bool largeDemo = args.flag("--large-demo");
     const auto rest = args.positional();
     if (!args.ok()) {
         return 2;
@@ -22,8 +24,13 @@ int initDb(std::vector<std::string> arguments)
     if (rest.empty()) {
         return fail("initdb", "请指定数据文件夹 / a folder is required (see --help)", 2);
     }
+    if (demo && largeDemo) {
+        return fail("initdb", "--demo 与 --large-demo 只能选一个 / --demo and --large-demo exclude each other", 2);
+    }
     const std::string& folder = rest.front();
-    const auto result = createDataFolder(folder, demo ? DataFolderContent::Demo : DataFolderContent::Library);
+    const auto result = largeDemo
+        ? createLargeDemoFolder(folder)
+        : createDataFolder(folder, demo ? DataFolderContent::Demo : DataFolderContent::Library);
     if (!result.ok) {
         return fail("initdb", result.message);
     }
@@ -32,12 +39,16 @@ int initDb(std::vector<std::string> arguments)
 }
 
 const CommandRegistration registration({ "initdb",
-    "  initdb [--demo] DIR   Create a complete data folder in DIR: the twelve database files with\n"
+    "  initdb [--demo | --large-demo] DIR\n"
+    "                        Create a complete data folder in DIR: the twelve database files with\n"
     "                        their tables, the administrator account (admin / vanto) and its role,\n"
     "                        the classes 小班, 中班, 大班 and the food, dish, set-meal, reference-intake,\n"
     "                        nutrient-knowledge and vaccine library. With --demo it also adds\n"
     "                        demonstration classes, children, meal plans, health checks,\n"
-    "                        attendance and vaccinations.\n"
+    "                        attendance and vaccinations. --large-demo makes the folder of a big\n"
+    "                        kindergarten after five years instead (about 2,000 foods, 600 children\n"
+    "                        in 20 classes, 1,000 week plans, 200 set meals), always the same, for\n"
+    "                        benchmarks.\n"
     "                        An existing database file is never overwritten: the command names it,\n"
     "                        changes nothing and exits with status 1.\n",
     initDb });

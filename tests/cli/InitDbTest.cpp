@@ -1,4 +1,5 @@
 #include "TempDataFolder.h"
+#include "core/db/CppSQLite3DB.h"
 
 #include <array>
 #include <cstdio>
@@ -44,6 +45,22 @@ TEST(InitDbTest, CreatesAFolderOnceAndThenRefuses)
     EXPECT_NE(second.status, 0);
     EXPECT_NE(second.output.find(".dll"), std::string::npos) << second.output;
     EXPECT_EQ(std::filesystem::last_write_time(folder + "/sysmanager.dll"), before);
+}
+
+TEST(InitDbTest, LargeDemoMakesTheBigKindergartenAndExcludesTheSmallDemo)
+{
+    pelinor::test::TempDirectory dir;
+    const std::string both = dir.path() + "/both";
+    const CliRun refused = runCli("initdb --demo --large-demo " + both);
+    EXPECT_EQ(refused.status, 2) << refused.output;
+    EXPECT_FALSE(std::filesystem::exists(both));
+
+    const std::string folder = dir.path() + "/large";
+    const CliRun made = runCli("initdb --large-demo " + folder);
+    ASSERT_EQ(made.status, 0) << made.output;
+    pelinor::CppSQLite3DB record;
+    record.open(folder + "/Record.dll");
+    EXPECT_EQ(record.execQuery("SELECT COUNT(*) FROM ArchivesBase").getIntField(0), 600);
 }
 
 TEST(InitDbTest, HelpDescribesEveryCommandAndBadCallsFail)

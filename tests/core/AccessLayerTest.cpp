@@ -113,6 +113,47 @@ TEST_F(AccessLayerTest, AssignmentHandsTheStatementOverSoItIsFinalizedOnce)
     EXPECT_TRUE(m_db.execQuery("SELECT * FROM T WHERE ID = 2").eof());
 }
 
+TEST_F(AccessLayerTest, CompiledStatementsBindValuesAndRunAgain)
+{
+    m_db.execScript("CREATE UNIQUE INDEX T_ID ON T(ID);");
+    auto insert = m_db.compileStatement("INSERT INTO T VALUES(?,?,?)");
+    insert.bind(1, 3);
+    insert.bind(2, std::string("O'Brien 的饭"));
+    insert.bind(3, 12.5);
+    insert.execute();
+    // A failing run reports the connection's text and leaves the statement ready for the next values.
+    insert.bind(1, 3);
+    EXPECT_EQ(messageOf([&] { insert.execute(); }), "SQLITE_CONSTRAINT[19]: UNIQUE constraint failed: T.ID");
+    insert.bind(1, 4LL);
+    insert.bind(2, "汤");
+    insert.bindNull(3);
+    insert.execute();
+    // The values of a run never carry over to the next one.
+    insert.execute();
+
+    struct Row
+    {
+        const char* id;
+        const char* types;
+        const char* values;
+    };
+    const Row rows[] = {
+        { "3", "integer text real", "3|O'Brien 的饭|12.5" },
+        { "4", "integer text null", "4|汤|" },
+        { "NULL", "null null null", "||" },
+    };
+    for (const Row& row : rows) {
+        const std::string where = std::string(row.id) == "NULL" ? "ID IS NULL" : "ID = " + std::string(row.id);
+        auto query = m_db.execQuery("SELECT typeof(ID) || ' ' || typeof(Name) || ' ' || typeof(Weight), "
+                                    "ifnull(ID, '') || '|' || ifnull(Name, '') || '|' || ifnull(Weight, '') FROM T "
+                                    "WHERE "
+            + where);
+        ASSERT_FALSE(query.eof()) << row.id;
+        EXPECT_EQ(query.getStringField(0), row.types) << row.id;
+        EXPECT_EQ(query.getStringField(1), row.values) << row.id;
+    }
+}
+
 TEST_F(AccessLayerTest, ConnectionsWaitAMinuteForALockedFile)
 {
     EXPECT_EQ(CppSQLite3DB().busyTimeout(), 60000);

@@ -2,12 +2,15 @@
 
 #include "TempDataFolder.h"
 #include "core/db/CppSQLite3DB.h"
+#include "core/db/CppSQLite3Exception.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/SqlFormat.h"
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace pelinor;
 
@@ -109,6 +112,51 @@ TEST(DataFolderTest, AnExistingFileIsNeverReplaced)
     std::ifstream kept(folder + "package.dll");
     std::string content((std::istreambuf_iterator<char>(kept)), std::istreambuf_iterator<char>());
     EXPECT_EQ(content, "a user's own data");
+}
+
+TEST(DataFolderTest, AFillerWritesInsideEachFilesTransactionAndAFailureLeavesNothing)
+{
+    test::TempDirectory dir;
+    const std::string folder = dir.path() + "/formal/";
+    std::vector<int> seen;
+    const auto made = createDataFolder(folder, DataFolderContent::FirstRows, [&](int id, CppSQLite3DB& db) {
+        seen.push_back(id);
+        if (id == RecordDb) {
+            db.execQuery("INSERT INTO ClassInfo VALUES(3,'小二班')");
+        }
+    });
+    ASSERT_TRUE(made.ok) << made.message;
+    EXPECT_EQ(seen, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 }));
+    CppSQLite3DB record;
+    record.open(databasePathIn(folder, RecordDb));
+    EXPECT_EQ(record.execQuery("SELECT ClassName FROM ClassInfo ORDER BY rowid DESC").getStringField(0), "小二班");
+    record.close();
+
+    // A filler that fails part-way, after some files are complete: no file of the folder is left.
+    const std::string other = dir.path() + "/other/";
+    struct Case
+    {
+        const char* what;
+        std::function<void()> failure;
+        const char* message;
+    };
+    const Case cases[] = {
+        { "database", [] { throw CppSQLite3Exception(19, "UNIQUE constraint failed"); }, "UNIQUE constraint failed" },
+        { "generator", [] { throw std::logic_error("no dishes"); }, "no dishes" },
+    };
+    for (const Case& c : cases) {
+        const auto failed = createDataFolder(other, DataFolderContent::FirstRows, [&](int id, CppSQLite3DB& db) {
+            if (id == RecordDb) {
+                db.execQuery("INSERT INTO ClassInfo VALUES(3,'小二班')");
+            } else if (id == SysManagerDb) {
+                c.failure();
+            }
+        });
+        EXPECT_FALSE(failed.ok) << c.what;
+        EXPECT_NE(failed.message.find(c.message), std::string::npos) << c.what << ": " << failed.message;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(other), std::filesystem::directory_iterator()), 0)
+            << c.what;
+    }
 }
 
 } // namespace

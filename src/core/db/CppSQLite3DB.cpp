@@ -78,6 +78,12 @@ void CppSQLite3DB::execScript(const std::string& sql)
     }
 }
 
+CppSQLite3Statement CppSQLite3DB::compileStatement(const std::string& sql)
+{
+    checkOpen();
+    return CppSQLite3Statement(m_connection, compile(sql));
+}
+
 sqlite3_stmt* CppSQLite3DB::compile(const std::string& sql)
 {
     sqlite3_stmt* statement = nullptr;

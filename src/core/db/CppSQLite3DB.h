@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/db/CppSQLite3Query.h"
+#include "core/db/CppSQLite3Statement.h"
 
 #include <string>
 
@@ -30,6 +31,8 @@ public:
     CppSQLite3Query execQuery(const std::string& sql);
     // Runs a script of several statements (schema files, data files); nothing is returned.
     void execScript(const std::string& sql);
+    // Compiles one statement with "?" places for values, to be run many times (bulk writes).
+    CppSQLite3Statement compileStatement(const std::string& sql);
 
 private:
     sqlite3_stmt* compile(const std::string& sql);

@@ -40,8 +40,9 @@ std::vector<const EmbeddedFile*> filesFor(const std::string& stem, std::string_v
     return result;
 }
 
-void fillDatabase(const std::string& path, const std::string& stem, DataFolderContent content)
+void fillDatabase(const std::string& path, int databaseId, DataFolderContent content, const DataFolderFiller& filler)
 {
+    const std::string stem = stemOf(databaseFileName(databaseId));
     std::vector<std::string_view> folders { "schema" };
     if (content >= DataFolderContent::FirstRows) {
         folders.emplace_back("base");
@@ -64,12 +65,20 @@ void fillDatabase(const std::string& path, const std::string& stem, DataFolderCo
             }
         }
     }
+    if (filler) {
+        filler(databaseId, db);
+    }
     transaction.commit();
 }
 
 } // namespace
 
 DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content)
+{
+    return createDataFolder(folder, content, DataFolderFiller());
+}
+
+DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler)
 {
     std::vector<std::string> finalPaths;
     for (int id = kFirstDatabaseId; id <= kLastDatabaseId; ++id) {
@@ -98,11 +107,14 @@ DataFolderResult createDataFolder(const std::string& folder, DataFolderContent c
             const std::string& finalPath = finalPaths[static_cast<size_t>(id - 1)];
             partPaths.push_back(finalPath + ".part");
             fs::remove(partPaths.back(), error);
-            fillDatabase(partPaths.back(), stemOf(databaseFileName(id)), content);
+            fillDatabase(partPaths.back(), id, content, filler);
         }
     } catch (const CppSQLite3Exception& e) {
         removeParts();
         return { false, "创建数据文件失败：" + e.errorMessage() };
+    } catch (const std::exception& e) {
+        removeParts();
+        return { false, std::string("创建数据文件失败：") + e.what() };
     }
 
     for (size_t i = 0; i < partPaths.size(); ++i) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace pelinor {
+
+class CppSQLite3DB;
 
 // What a new data folder is filled with, each level including the ones before it.
 enum class DataFolderContent
@@ -23,5 +26,13 @@ struct DataFolderResult
 // when any of the files exists already, so a user's data can never be replaced by accident.
 // The files are built under temporary names and renamed only when all of them are complete.
 DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content);
+
+// Adds rows of the caller's own to one database file once its content level is in, inside the
+// same transaction. The files are filled in DatabaseId order, so a filler may use what it read
+// from an earlier file. Anything it throws abandons the whole folder, like a failing SQL file.
+using DataFolderFiller = std::function<void(int databaseId, CppSQLite3DB& db)>;
+
+// createDataFolder with extra rows from `filler`; same refusals, same temporary names.
+DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler);
 
 } // namespace pelinor

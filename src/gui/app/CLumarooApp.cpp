@@ -2,6 +2,7 @@
 
 #include "core/admin/RolePermissions.h"
 #include "gui/admin/CLoginDlg.h"
+#include "gui/app/StartupTrace.h"
 #include "gui/shell/CLumarooDlg.h"
 
 namespace pelinor {
@@ -97,6 +98,7 @@ bool CLumarooApp::runLogin()
         return m_loginRunner();
     }
     CLoginDlg login;
+    StartupTrace::watchLogin(login);
     return login.exec() == QDialog::Accepted;
 }
 
@@ -107,6 +109,7 @@ void CLumarooApp::runMainWindow()
         return;
     }
     CLumarooDlg window;
+    StartupTrace::watchMainWindow(window);
     window.exec();
 }
 
