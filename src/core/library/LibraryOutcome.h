@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/common/AppInfo.h"
+#include "core/common/Outcome.h"
 
 #include <string>
 
@@ -26,6 +27,11 @@ struct LibraryOutcome
     static LibraryOutcome made(int id = 0)
     {
         return { {}, {}, id };
+    }
+
+    Refusal refusal() const
+    {
+        return { message, caption };
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
+
 #include <string>
 #include <utility>
 
@@ -24,6 +26,11 @@ struct RecordOutcome
     static RecordOutcome refused(std::string message, std::string caption = {})
     {
         return { std::move(message), std::move(caption) };
+    }
+
+    Refusal refusal() const
+    {
+        return { message, caption };
     }
 };
 

@@ -1,7 +1,7 @@
 #include "gui/admin/CLoginDlg.h"
 
 #include "core/admin/LoginService.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/CentredRow.h"
 #include "gui/widgets/DatabaseError.h"
@@ -128,7 +128,7 @@ void CLoginDlg::onLogin()
         m_userName->setFocus();
         return;
     }
-    CLumarooApp::setCurrentUser(result.user);
+    Session::setCurrentUser(result.user);
     accept();
 }
 

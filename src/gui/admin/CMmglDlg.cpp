@@ -1,8 +1,8 @@
 #include "gui/admin/CMmglDlg.h"
 
 #include "core/admin/PasswordChange.h"
-#include "gui/app/CLumarooApp.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/navigation/Navigator.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/CentredRow.h"
 #include "gui/widgets/DatabaseError.h"
@@ -90,7 +90,7 @@ void CMmglDlg::onClear()
 
 void CMmglDlg::onSave()
 {
-    const CurrentUser& user = CLumarooApp::currentUser();
+    const CurrentUser& user = Session::currentUser();
     const std::string newPassword = ss(m_new->text());
     PasswordChangeResult result;
     if (!runDatabaseWork([&] {
@@ -105,11 +105,9 @@ void CMmglDlg::onSave()
     if (!result.ok) {
         return;
     }
-    CLumarooApp::setCurrentPassword(newPassword);
-    CLumarooApp::requestRelogin();
-    if (CLumarooDlg* window = CLumarooDlg::mainWindow()) {
-        window->close();
-    }
+    Session::setCurrentPassword(newPassword);
+    Session::requestRelogin();
+    navigator().closeMainWindow();
 }
 
 } // namespace pelinor

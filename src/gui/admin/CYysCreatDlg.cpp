@@ -1,7 +1,7 @@
 #include "gui/admin/CYysCreatDlg.h"
 
 #include "core/common/Clock.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
 #include "gui/widgets/SkinFonts.h"
@@ -219,7 +219,7 @@ void CYysCreatDlg::onOk()
     AccountForm values = form();
     AccountResult result;
     const std::string today = programClock().today().dateText();
-    if (!runDatabaseWork([&] { result = Accounts::save(values, CLumarooApp::currentUser().userName, today); })) {
+    if (!runDatabaseWork([&] { result = Accounts::save(values, Session::currentUser().userName, today); })) {
         return;
     }
     if (!result.ok) {

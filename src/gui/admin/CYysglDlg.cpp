@@ -3,7 +3,7 @@
 #include "core/admin/Accounts.h"
 #include "core/common/AppInfo.h"
 #include "gui/admin/CYysCreatDlg.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
@@ -119,7 +119,7 @@ void CYysglDlg::onDelete()
     }
     const std::string user = ss(selectedText(UserColumn));
     AccountResult result;
-    if (!runDatabaseWork([&] { result = Accounts::remove(user, CLumarooApp::currentUser().userName); })) {
+    if (!runDatabaseWork([&] { result = Accounts::remove(user, Session::currentUser().userName); })) {
         return;
     }
     if (!result.ok) {
@@ -137,7 +137,7 @@ void CYysglDlg::onToggleState()
     const std::string user = ss(selectedText(UserColumn));
     const std::string state = ss(selectedText(StateColumn));
     AccountResult result;
-    if (!runDatabaseWork([&] { result = Accounts::toggleState(user, state, CLumarooApp::currentUser().userName); })) {
+    if (!runDatabaseWork([&] { result = Accounts::toggleState(user, state, Session::currentUser().userName); })) {
         return;
     }
     if (!result.ok) {

@@ -2,9 +2,9 @@
 
 #include "core/admin/LoginService.h"
 #include "gui/admin/CLoginDlg.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/navigation/PageRegistry.h"
+#include "gui/session/Session.h"
 #include "gui/shell/CLumarooDlg.h"
-#include "gui/shell/TourSteps.h"
 #include "gui/widgets/DatabaseError.h"
 
 #include <QApplication>
@@ -34,7 +34,7 @@ public:
     {
     }
 
-    CLumarooDlg& mainWindow() override
+    QWidget& mainWindow() override
     {
         return m_window;
     }
@@ -102,7 +102,7 @@ int runTour(const QString& folder)
         settle();
         loginDialog.grab().save(target.filePath(QStringLiteral("login.png")));
     }
-    CLumarooApp::setCurrentUser(login.user);
+    Session::setCurrentUser(login.user);
 
     CLumarooDlg window;
     // The size the window opens with on a desktop, whatever the offscreen screen says.

@@ -2,6 +2,7 @@
 
 #include "gui/library/LibraryScreens.h"
 #include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Refusals.h"
 
 namespace pelinor {
 
@@ -20,7 +21,7 @@ CCookEditDlg::CCookEditDlg(const QString& cookId, QWidget* parent)
     setTexts(dish->texts);
     setIngredients(std::move(dish->ingredients));
     for (const auto& refusal : dish->refusals) {
-        showRefusal(refusal);
+        showRefusal(refusal.refusal());
     }
 }
 

@@ -9,6 +9,7 @@
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -37,9 +38,9 @@ CFoodMageDlg::CFoodMageDlg(QWidget* parent)
     list()->setObjectName(QStringLiteral("foodList"));
     setUpFoodList(list());
 
-    connect(itemButton(LibraryAction::Add), &QAbstractButton::clicked, this, &CFoodMageDlg::onAddFood);
-    connect(itemButton(LibraryAction::Edit), &QAbstractButton::clicked, this, &CFoodMageDlg::onEditFood);
-    connect(itemButton(LibraryAction::Delete), &QAbstractButton::clicked, this, &CFoodMageDlg::onDeleteFood);
+    connect(itemButton(IconAction::Add), &QAbstractButton::clicked, this, &CFoodMageDlg::onAddFood);
+    connect(itemButton(IconAction::Edit), &QAbstractButton::clicked, this, &CFoodMageDlg::onEditFood);
+    connect(itemButton(IconAction::Delete), &QAbstractButton::clicked, this, &CFoodMageDlg::onDeleteFood);
     connect(list(), &QTableWidget::cellDoubleClicked, this, [this] { onEditFood(); });
     connect(categoryTree(), &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         if (categoryParentIdOf(item) > 0) {
@@ -116,7 +117,7 @@ void CFoodMageDlg::onDeleteFood()
         return;
     }
     if (!outcome.done()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         return;
     }
     if (outcome.id > 0) {

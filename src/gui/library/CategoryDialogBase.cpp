@@ -3,6 +3,7 @@
 #include "gui/library/LibraryScreens.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -80,7 +81,7 @@ void CategoryDialogBase::accept()
         return;
     }
     if (!outcome.done()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         if (m_clearsNameOnRefusal) {
             m_name->clear();
         }

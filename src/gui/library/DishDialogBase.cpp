@@ -6,6 +6,7 @@
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -208,7 +209,7 @@ void DishDialogBase::addIngredient(const QString& foodName, const QString& weigh
         return;
     }
     if (!outcome.done()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         return;
     }
     showIngredients();
@@ -241,7 +242,7 @@ void DishDialogBase::accept()
         return;
     }
     if (!outcome.done()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         return;
     }
     m_savedDishId = outcome.id;

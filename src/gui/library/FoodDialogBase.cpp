@@ -6,6 +6,7 @@
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -182,7 +183,7 @@ void FoodDialogBase::accept()
         return;
     }
     if (!outcome.done()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         return;
     }
     m_savedSubCategory = outcome.id;

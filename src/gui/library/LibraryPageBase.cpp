@@ -6,6 +6,7 @@
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -37,12 +38,12 @@ LibraryPageBase::LibraryPageBase(
     m_tree->setFixedWidth(kTreeWidth);
     m_search->setMaximumWidth(180);
 
-    auto* addCategory = libraryButton(LibraryAction::Add, QStringLiteral("添加类别"), this);
-    auto* editCategory = libraryButton(LibraryAction::Edit, QStringLiteral("编辑类别"), this);
-    auto* deleteCategory = libraryButton(LibraryAction::Delete, QStringLiteral("删除类别"), this);
-    m_addItem = libraryButton(LibraryAction::Add, QStringLiteral("添加") + itemCaption, this);
-    m_editItem = libraryButton(LibraryAction::Edit, QStringLiteral("编辑") + itemCaption, this);
-    m_deleteItem = libraryButton(LibraryAction::Delete, QStringLiteral("删除") + itemCaption, this);
+    auto* addCategory = iconButton(IconAction::Add, QStringLiteral("添加类别"), this);
+    auto* editCategory = iconButton(IconAction::Edit, QStringLiteral("编辑类别"), this);
+    auto* deleteCategory = iconButton(IconAction::Delete, QStringLiteral("删除类别"), this);
+    m_addItem = iconButton(IconAction::Add, QStringLiteral("添加") + itemCaption, this);
+    m_editItem = iconButton(IconAction::Edit, QStringLiteral("编辑") + itemCaption, this);
+    m_deleteItem = iconButton(IconAction::Delete, QStringLiteral("删除") + itemCaption, this);
     addCategory->setObjectName(QStringLiteral("addCategoryButton"));
     editCategory->setObjectName(QStringLiteral("editCategoryButton"));
     deleteCategory->setObjectName(QStringLiteral("deleteCategoryButton"));
@@ -104,14 +105,14 @@ CListCtrlCl* LibraryPageBase::list() const
     return m_list;
 }
 
-QAbstractButton* LibraryPageBase::itemButton(LibraryAction action) const
+QAbstractButton* LibraryPageBase::itemButton(IconAction action) const
 {
     switch (action) {
-    case LibraryAction::Add:
+    case IconAction::Add:
         return m_addItem;
-    case LibraryAction::Edit:
+    case IconAction::Edit:
         return m_editItem;
-    case LibraryAction::Delete:
+    case IconAction::Delete:
         return m_deleteItem;
     }
     return nullptr;
@@ -169,7 +170,7 @@ void LibraryPageBase::onDeleteCategory()
         return;
     }
     if (!check.done()) {
-        showRefusal(check);
+        showRefusal(check.refusal());
         return;
     }
     if (!prompter().confirm(QStringLiteral("您确定要删除？"), QString::fromUtf8(kSystemPromptCaption))) {

@@ -3,7 +3,8 @@
 #include "core/library/CategoryTree.h"
 #include "core/library/LibraryOutcome.h"
 #include "gui/library/LibraryScreens.h"
-#include "gui/shell/RefreshablePage.h"
+#include "gui/navigation/RefreshablePage.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CSkinPage.h"
 
 #include <QString>
@@ -66,7 +67,7 @@ protected:
 
     CListCtrlCl* list() const;
     // The buttons above the list, for the page to connect.
-    QAbstractButton* itemButton(LibraryAction action) const;
+    QAbstractButton* itemButton(IconAction action) const;
     void rebuildTree();
     virtual void reloadList() = 0;
 

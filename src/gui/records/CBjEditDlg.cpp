@@ -1,8 +1,8 @@
 #include "gui/records/CBjEditDlg.h"
 
 #include "core/records/Classes.h"
-#include "gui/records/RecordsUi.h"
 #include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -70,7 +70,7 @@ void CBjEditDlg::accept()
         return;
     }
     if (!outcome.ok()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         m_name->setFocus();
         return;
     }

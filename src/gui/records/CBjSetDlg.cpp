@@ -1,14 +1,16 @@
 #include "gui/records/CBjSetDlg.h"
 
 #include "core/records/Classes.h"
+#include "gui/navigation/Navigator.h"
 #include "gui/records/CBjEditDlg.h"
 #include "gui/records/CBjPerSonDlg.h"
-#include "gui/records/RecordsUi.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -43,9 +45,8 @@ void insertChild(CListCtrlCl* list, int row, const QString& name, const QString&
 
 } // namespace
 
-CBjSetDlg::CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent)
+CBjSetDlg::CBjSetDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_mainWindow(mainWindow)
     , m_classes(new CListCtrlCl(this))
     , m_source(new QComboBox(this))
     , m_target(new QComboBox(this))
@@ -62,15 +63,14 @@ CBjSetDlg::CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent)
     m_source->setMinimumWidth(150);
     m_target->setMinimumWidth(150);
 
-    auto* add
-        = recordsButton(QStringLiteral("addClassButton"), QStringLiteral("add"), QStringLiteral("添加班级"), this);
+    auto* add = actionButton(QStringLiteral("addClassButton"), QStringLiteral("add"), QStringLiteral("添加班级"), this);
     auto* edit
-        = recordsButton(QStringLiteral("editClassButton"), QStringLiteral("edit"), QStringLiteral("修改班级"), this);
-    auto* remove = recordsButton(
-        QStringLiteral("deleteClassButton"), QStringLiteral("delete"), QStringLiteral("删除班级"), this);
+        = actionButton(QStringLiteral("editClassButton"), QStringLiteral("edit"), QStringLiteral("修改班级"), this);
+    auto* remove
+        = actionButton(QStringLiteral("deleteClassButton"), QStringLiteral("delete"), QStringLiteral("删除班级"), this);
     auto* apply
-        = recordsButton(QStringLiteral("applyMoveButton"), QStringLiteral("move"), QStringLiteral("确定调整"), this);
-    auto* members = recordsButton(
+        = actionButton(QStringLiteral("applyMoveButton"), QStringLiteral("move"), QStringLiteral("确定调整"), this);
+    auto* members = actionButton(
         QStringLiteral("classMembersButton"), QStringLiteral("people"), QStringLiteral("班级成员"), this);
     auto* across = arrowButton(QStringLiteral("moveOneButton"), QStringLiteral("right"), this);
     auto* allAcross = arrowButton(QStringLiteral("moveAllButton"), QStringLiteral("right-all"), this);
@@ -214,7 +214,7 @@ void CBjSetDlg::deleteClass()
         return;
     }
     if (!outcome.ok()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         return;
     }
     refresh();
@@ -288,7 +288,7 @@ void CBjSetDlg::applyMove()
         return;
     }
     if (!outcome.ok()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         return;
     }
     m_sourceChildren->clearRows();
@@ -299,13 +299,10 @@ void CBjSetDlg::applyMove()
 
 void CBjSetDlg::openClassMembers()
 {
-    if (!m_mainWindow) {
-        return;
-    }
-    if (auto* members = m_mainWindow->pageAs<CBjPerSonDlg>(PageId::ClassMembers)) {
+    if (auto* members = navigator().pageAs<CBjPerSonDlg>(PageId::ClassMembers)) {
         members->refresh();
     }
-    m_mainWindow->showPage(PageId::ClassMembers);
+    navigator().showPage(PageId::ClassMembers);
 }
 
 } // namespace pelinor

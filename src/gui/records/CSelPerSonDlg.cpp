@@ -1,8 +1,9 @@
 #include "gui/records/CSelPerSonDlg.h"
 
 #include "core/records/ChildLookup.h"
-#include "gui/records/RecordsUi.h"
+#include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -85,7 +86,7 @@ void CSelPerSonDlg::accept()
     const QString className = m_class->currentIndex() < 0 ? QString() : m_class->currentText();
     const auto outcome = checkChildPick(ss(className), chosenChild().archId);
     if (!outcome.ok()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         return;
     }
     QDialog::accept();

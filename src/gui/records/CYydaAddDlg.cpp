@@ -4,12 +4,14 @@
 #include "core/records/ArchiveNumbers.h"
 #include "core/records/Archives.h"
 #include "core/records/Classes.h"
+#include "gui/navigation/Navigator.h"
 #include "gui/records/CYydaCjDlg.h"
-#include "gui/records/RecordsUi.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,9 +118,8 @@ void CYydaAddDlg::ItemGroup::show(const ItemChoice& choice) const
     other->setText(qs(choice.other));
 }
 
-CYydaAddDlg::CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent)
+CYydaAddDlg::CYydaAddDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_mainWindow(mainWindow)
     , m_archId(lineEdit(QStringLiteral("archIdEdit"), this))
     , m_name(lineEdit(QStringLiteral("nameEdit"), this))
     , m_gender(choiceCombo(QStringLiteral("genderCombo"), genderChoices(), this))
@@ -199,10 +200,9 @@ CYydaAddDlg::CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent)
     groups->addLayout(signs, 3, 1);
     groups->setColumnStretch(1, 1);
 
-    auto* saveButton
-        = recordsButton(QStringLiteral("saveButton"), QStringLiteral("save"), QStringLiteral("保存"), this);
+    auto* saveButton = actionButton(QStringLiteral("saveButton"), QStringLiteral("save"), QStringLiteral("保存"), this);
     auto* cancelButton
-        = recordsButton(QStringLiteral("cancelButton"), QStringLiteral("cancel"), QStringLiteral("取消"), this);
+        = actionButton(QStringLiteral("cancelButton"), QStringLiteral("cancel"), QStringLiteral("取消"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(saveButton);
@@ -415,7 +415,7 @@ bool CYydaAddDlg::save()
         return false;
     }
     if (!outcome.ok()) {
-        showRefusal(outcome);
+        showRefusal(outcome.refusal());
         return false;
     }
     startNew();
@@ -431,13 +431,10 @@ void CYydaAddDlg::cancel()
 
 void CYydaAddDlg::backToList()
 {
-    if (!m_mainWindow) {
-        return;
-    }
-    if (auto* list = m_mainWindow->pageAs<CYydaCjDlg>(PageId::ArchiveList)) {
+    if (auto* list = navigator().pageAs<CYydaCjDlg>(PageId::ArchiveList)) {
         list->reloadList();
     }
-    m_mainWindow->showPage(PageId::ArchiveList);
+    navigator().showPage(PageId::ArchiveList);
 }
 
 QLineEdit* CYydaAddDlg::edit(const char* objectName) const

@@ -14,8 +14,6 @@ class QLineEdit;
 
 namespace pelinor {
 
-class CLumarooDlg;
-
 // The archive form (page 11): one archive at a time, a new one after "add" or a stored one after
 // "edit". Save writes it and returns to the list; cancel drops the input and returns.
 class CYydaAddDlg : public CSkinPage
@@ -23,7 +21,7 @@ class CYydaAddDlg : public CSkinPage
     Q_OBJECT
 
 public:
-    explicit CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent = nullptr);
+    explicit CYydaAddDlg(QWidget* parent = nullptr);
 
     // Clears the form for a new archive: a fresh archive number, empty boxes, first entries,
     // today in both date pickers, every box unchecked.
@@ -65,7 +63,6 @@ private:
     void fillClasses();
     void backToList();
 
-    CLumarooDlg* m_mainWindow;
     QLineEdit* m_archId;
     QLineEdit* m_name;
     QComboBox* m_gender;

@@ -2,8 +2,8 @@
 
 #include "core/records/Archives.h"
 #include "core/records/GrowthEvaluation.h"
-#include "gui/records/RecordsUi.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/navigation/Navigator.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
@@ -60,9 +60,8 @@ const BoxPlace kPlaces[] = {
 
 } // namespace
 
-CYydaDisplayDlg::CYydaDisplayDlg(CLumarooDlg* mainWindow, QWidget* parent)
+CYydaDisplayDlg::CYydaDisplayDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_mainWindow(mainWindow)
     , m_evaluation(new QPlainTextEdit(this))
 {
     auto* grid = new QGridLayout;
@@ -86,8 +85,7 @@ CYydaDisplayDlg::CYydaDisplayDlg(CLumarooDlg* mainWindow, QWidget* parent)
         grid->setColumnStretch(column, 1);
     }
 
-    auto* back
-        = recordsButton(QStringLiteral("backToListButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
+    auto* back = actionButton(QStringLiteral("backToListButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(back);
@@ -145,11 +143,14 @@ bool CYydaDisplayDlg::showArchive(const QString& archId)
     return true;
 }
 
+bool CYydaDisplayDlg::openArchive(const QString& archId)
+{
+    return showArchive(archId);
+}
+
 void CYydaDisplayDlg::backToList()
 {
-    if (m_mainWindow) {
-        m_mainWindow->showPage(PageId::ArchiveList);
-    }
+    navigator().showPage(PageId::ArchiveList);
 }
 
 QString CYydaDisplayDlg::boxText(const QString& label) const

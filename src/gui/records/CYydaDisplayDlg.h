@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/navigation/PageOpeners.h"
 #include "gui/widgets/CSkinPage.h"
 
 #include <QHash>
@@ -9,20 +10,20 @@ class QPlainTextEdit;
 
 namespace pelinor {
 
-class CLumarooDlg;
-
 // The archive display (page 12): one child's archive read-only, with its age, the standard weight
 // and height for that age, the Kaup and Rohrer indices with their evaluation, and the nutrients
 // the clinical signs point to. Nothing here is written.
-class CYydaDisplayDlg : public CSkinPage
+class CYydaDisplayDlg : public CSkinPage, public ArchiveOpener
 {
     Q_OBJECT
 
 public:
-    explicit CYydaDisplayDlg(CLumarooDlg* mainWindow, QWidget* parent = nullptr);
+    explicit CYydaDisplayDlg(QWidget* parent = nullptr);
 
     // Fills the page for an archive; false when there is no such archive.
     bool showArchive(const QString& archId);
+    // What the navigator's openArchive calls.
+    bool openArchive(const QString& archId) override;
     void backToList();
 
     // The text of a box by its label (the label as the page shows it).
@@ -32,7 +33,6 @@ public:
 private:
     QLineEdit* box(const QString& label) const;
 
-    CLumarooDlg* m_mainWindow;
     QHash<QString, QLineEdit*> m_boxes;
     QPlainTextEdit* m_evaluation;
 };

@@ -1,4 +1,4 @@
-#include "gui/shell/CNoticePage.h"
+#include "gui/widgets/CNoticePage.h"
 
 #include "gui/widgets/SkinFonts.h"
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QString>
 #include <optional>
 
 namespace pelinor {
@@ -49,21 +48,15 @@ enum class PageId : int
     SettingsWelcome, // CXtszSyDlg
 };
 
+// Every page id in ascending order; each one is registered exactly once (see PageRegistry).
+const QList<PageId>& allPageIds();
 // The numbered pages in page-number order (6 and 8 name no page).
 QList<PageId> numberedPages();
-// The sub-pages of a hub in the order they are created.
-QList<PageId> subPagesOf(PageId hub);
-// The hub a sub-page belongs to; nothing for pages of the content area.
-std::optional<PageId> hubOf(PageId page);
-// The welcome picture of a hub.
-PageId welcomePageOf(PageId hub);
-bool isHub(PageId page);
 // The page with a page number, if the number names one.
 std::optional<PageId> pageWithNumber(int number);
-
-// The Chinese title of a page (notice pages, the tour, the window of a page's module).
-QString pageTitle(PageId page);
-// The class that implements the page, as the program's developers call it.
-QString pageClassName(PageId page);
+// The three hubs with a strip of buttons (the home page is not one of them).
+bool isHub(PageId page);
+// The welcome picture of a hub.
+PageId welcomePageOf(PageId hub);
 
 } // namespace pelinor
