@@ -28,7 +28,7 @@ TEST(DataFolderTest, EveryTableHasItsColumns)
 {
     test::TempDirectory dir;
     const std::string folder = dir.path() + "/formal";
-    ASSERT_TRUE(createDataFolder(folder, DataFolderContent::FirstRows).ok);
+    ASSERT_TRUE(createDataFolder(folder, DataFolderContent::FirstRows).ok());
 
     struct Case
     {
@@ -105,8 +105,8 @@ TEST(DataFolderTest, AnExistingFileIsNeverReplaced)
         std::ofstream(folder + "package.dll") << "a user's own data";
     }
     const auto result = createDataFolder(folder, DataFolderContent::FirstRows);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("package.dll"), std::string::npos);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message().find("package.dll"), std::string::npos);
     // Nothing else was written beside it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
     std::ifstream kept(folder + "package.dll");
@@ -125,7 +125,7 @@ TEST(DataFolderTest, AFillerWritesInsideEachFilesTransactionAndAFailureLeavesNot
             db.execQuery("INSERT INTO ClassInfo VALUES(3,'小二班')");
         }
     });
-    ASSERT_TRUE(made.ok) << made.message;
+    ASSERT_TRUE(made.ok()) << made.message();
     EXPECT_EQ(seen, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 }));
     CppSQLite3DB record;
     record.open(databasePathIn(folder, RecordDb));
@@ -152,8 +152,8 @@ TEST(DataFolderTest, AFillerWritesInsideEachFilesTransactionAndAFailureLeavesNot
                 c.failure();
             }
         });
-        EXPECT_FALSE(failed.ok) << c.what;
-        EXPECT_NE(failed.message.find(c.message), std::string::npos) << c.what << ": " << failed.message;
+        EXPECT_FALSE(failed.ok()) << c.what;
+        EXPECT_NE(failed.message().find(c.message), std::string::npos) << c.what << ": " << failed.message();
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(other), std::filesystem::directory_iterator()), 0)
             << c.what;
     }

@@ -25,11 +25,11 @@ namespace pelinor::test {
 // Logs a user in as the login dialog would (fills the program-wide current-user record).
 inline void logInAs(const std::string& user, const std::string& password)
 {
-    const LoginResult result = LoginService::login(user, password);
-    if (!result.ok) {
-        throw std::runtime_error("test login failed: " + result.message);
+    const auto result = LoginService::login(user, password);
+    if (!result.ok()) {
+        throw std::runtime_error("test login failed: " + result.message());
     }
-    Session::setCurrentUser(result.user);
+    Session::setCurrentUser(result.value());
 }
 
 // A fresh data folder, a fake prompter and nobody logged in, for every GUI test.

@@ -37,8 +37,8 @@ TempDataFolder::TempDataFolder(DataFolderContent content)
     : m_path(makeTempDirectory() + "/formal/")
 {
     const auto result = createDataFolder(m_path, content);
-    if (!result.ok) {
-        throw std::runtime_error(result.message);
+    if (!result.ok()) {
+        throw std::runtime_error(result.message());
     }
     if (const char* previous = std::getenv("PELINOR_DATA_DIR")) {
         m_hadOverride = true;

@@ -73,26 +73,26 @@ void fillDatabase(const std::string& path, int databaseId, DataFolderContent con
 
 } // namespace
 
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content)
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content)
 {
     return createDataFolder(folder, content, DataFolderFiller());
 }
 
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler)
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler)
 {
     std::vector<std::string> finalPaths;
     for (int id = kFirstDatabaseId; id <= kLastDatabaseId; ++id) {
         finalPaths.push_back(databasePathIn(folder, id));
         std::error_code error;
         if (fs::exists(finalPaths.back(), error)) {
-            return { false, "数据文件已存在，未做任何更改：" + finalPaths.back() };
+            return refuse("数据文件已存在，未做任何更改：" + finalPaths.back());
         }
     }
 
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) {
-        return { false, "无法创建数据文件夹：" + folder + "（" + error.message() + "）" };
+        return refuse("无法创建数据文件夹：" + folder + "（" + error.message() + "）");
     }
 
     std::vector<std::string> partPaths;
@@ -111,26 +111,26 @@ DataFolderResult createDataFolder(const std::string& folder, DataFolderContent c
         }
     } catch (const CppSQLite3Exception& e) {
         removeParts();
-        return { false, "创建数据文件失败：" + e.errorMessage() };
+        return refuse("创建数据文件失败：" + e.errorMessage());
     } catch (const std::exception& e) {
         removeParts();
-        return { false, std::string("创建数据文件失败：") + e.what() };
+        return refuse(std::string("创建数据文件失败：") + e.what());
     }
 
     for (size_t i = 0; i < partPaths.size(); ++i) {
         // Checked again right before the rename: the folder may have been filled meanwhile.
         if (fs::exists(finalPaths[i], error)) {
             removeParts();
-            return { false, "数据文件已存在，未做任何更改：" + finalPaths[i] };
+            return refuse("数据文件已存在，未做任何更改：" + finalPaths[i]);
         }
     }
     for (size_t i = 0; i < partPaths.size(); ++i) {
         fs::rename(partPaths[i], finalPaths[i], error);
         if (error) {
-            return { false, "无法写入数据文件：" + finalPaths[i] + "（" + error.message() + "）" };
+            return refuse("无法写入数据文件：" + finalPaths[i] + "（" + error.message() + "）");
         }
     }
-    return { true, {} };
+    return done();
 }
 
 } // namespace pelinor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
+
 #include <functional>
 #include <string>
 
@@ -16,16 +18,11 @@ enum class DataFolderContent
     Demo, // plus demonstration classes, children and plans
 };
 
-struct DataFolderResult
-{
-    bool ok = false;
-    std::string message; // what went wrong, for the user; empty on success
-};
-
 // Creates the twelve database files in `folder` (made if missing). Refuses, and changes nothing,
 // when any of the files exists already, so a user's data can never be replaced by accident.
-// The files are built under temporary names and renamed only when all of them are complete.
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content);
+// The files are built under temporary names and renamed only when all of them are complete. A
+// refusal's message says what went wrong.
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content);
 
 // Adds rows of the caller's own to one database file once its content level is in, inside the
 // same transaction. The files are filled in DatabaseId order, so a filler may use what it read
@@ -33,6 +30,6 @@ DataFolderResult createDataFolder(const std::string& folder, DataFolderContent c
 using DataFolderFiller = std::function<void(int databaseId, CppSQLite3DB& db)>;
 
 // createDataFolder with extra rows from `filler`; same refusals, same temporary names.
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler);
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler);
 
 } // namespace pelinor

@@ -7,6 +7,7 @@
 #include "gui/widgets/CentredRow.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 #include "gui/widgets/SkinFonts.h"
 
 #include <QGridLayout>
@@ -92,19 +93,20 @@ void CMmglDlg::onSave()
 {
     const CurrentUser& user = Session::currentUser();
     const std::string newPassword = ss(m_new->text());
-    PasswordChangeResult result;
-    if (!runDatabaseWork([&] {
-            result = PasswordChange::change(
-                user.userName, user.password, ss(m_old->text()), newPassword, ss(m_confirmation->text()));
-        })) {
+    const auto result = runDatabaseWork([&] {
+        return PasswordChange::change(
+            user.userName, user.password, ss(m_old->text()), newPassword, ss(m_confirmation->text()));
+    });
+    if (!result) {
         // Nothing was stored, so the session goes on with the old password.
         return;
     }
     onClear();
-    prompter().info(qs(result.message), qs(result.caption));
-    if (!result.ok) {
+    if (!result->ok()) {
+        showRefusal(result->refusal());
         return;
     }
+    showMessage(QString::fromUtf8(PasswordChange::kSaved));
     Session::setCurrentPassword(newPassword);
     Session::requestRelogin();
     navigator().closeMainWindow();

@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <cstdio>
+#include <optional>
 
 namespace pelinor {
 
@@ -82,15 +83,15 @@ int runTour(const QString& folder)
         return 1;
     }
 
-    LoginResult login;
+    std::optional<Outcome<CurrentUser>> login;
     try {
         login = LoginService::login("admin", "vanto");
     } catch (const CppSQLite3Exception& failure) {
         std::fprintf(stderr, "pelinor --tour: %s\n", failure.errorMessage().c_str());
         return 1;
     }
-    if (!login.ok) {
-        std::fprintf(stderr, "pelinor --tour: %s\n", login.message.c_str());
+    if (!login->ok()) {
+        std::fprintf(stderr, "pelinor --tour: %s\n", login->message().c_str());
         return 1;
     }
 
@@ -102,7 +103,7 @@ int runTour(const QString& folder)
         settle();
         loginDialog.grab().save(target.filePath(QStringLiteral("login.png")));
     }
-    Session::setCurrentUser(login.user);
+    Session::setCurrentUser(login->value());
 
     CLumarooDlg window;
     // The size the window opens with on a desktop, whatever the offscreen screen says.

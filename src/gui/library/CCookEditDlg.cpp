@@ -21,7 +21,7 @@ CCookEditDlg::CCookEditDlg(const QString& cookId, QWidget* parent)
     setTexts(dish->texts);
     setIngredients(std::move(dish->ingredients));
     for (const auto& refusal : dish->refusals) {
-        showRefusal(refusal.refusal());
+        showRefusal(refusal);
     }
 }
 
@@ -30,7 +30,7 @@ bool CCookEditDlg::isLoaded() const
     return m_loaded;
 }
 
-LibraryOutcome CCookEditDlg::save(const DishTexts& texts, const DishIngredientList& ingredients)
+Outcome<int> CCookEditDlg::save(const DishTexts& texts, const DishIngredientList& ingredients)
 {
     return saveEditedDish(m_cookId, texts, ingredients);
 }

@@ -1,5 +1,6 @@
 #include "gui/library/CCookMageDlg.h"
 
+#include "core/common/AppInfo.h"
 #include "core/library/DishCategories.h"
 #include "core/library/Dishes.h"
 #include "gui/library/CCookAddDlg.h"

@@ -1,5 +1,6 @@
 #include "gui/library/CFoodMageDlg.h"
 
+#include "core/common/AppInfo.h"
 #include "core/library/FoodCatalog.h"
 #include "core/library/FoodCategories.h"
 #include "gui/library/CFoodAddDlg.h"
@@ -112,16 +113,16 @@ void CFoodMageDlg::onDeleteFood()
     if (!prompter().confirm(QStringLiteral("确定要删除吗？"), QString::fromUtf8(kSystemPromptCaption))) {
         return;
     }
-    LibraryOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = deleteFood(ss(list()->itemText(row, 0))); })) {
+    const auto outcome = runDatabaseWork([&] { return deleteFood(ss(list()->itemText(row, 0))); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.done()) {
-        showRefusal(outcome.refusal());
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         return;
     }
-    if (outcome.id > 0) {
-        listSubCategory(outcome.id);
+    if (outcome->value() > 0) {
+        listSubCategory(outcome->value());
     } else {
         reloadList();
     }

@@ -76,12 +76,12 @@ void CategoryDialogBase::setClearsNameOnRefusal(bool clears)
 
 void CategoryDialogBase::accept()
 {
-    LibraryOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = save(); })) {
+    const auto outcome = runDatabaseWork([&] { return save(); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.done()) {
-        showRefusal(outcome.refusal());
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         if (m_clearsNameOnRefusal) {
             m_name->clear();
         }

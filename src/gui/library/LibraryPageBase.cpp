@@ -1,5 +1,6 @@
 #include "gui/library/LibraryPageBase.h"
 
+#include "core/common/AppInfo.h"
 #include "gui/library/CategoryDialogBase.h"
 #include "gui/library/CategoryEditDialogBase.h"
 #include "gui/widgets/CListCtrlCl.h"
@@ -165,18 +166,18 @@ void LibraryPageBase::onDeleteCategory()
         return;
     }
     const std::string name = ss(item->text(0));
-    LibraryOutcome check;
-    if (!runDatabaseWork([&] { check = m_categories.checkDeletion(name, ss(item->parent()->text(0))); })) {
+    const auto check = runDatabaseWork([&] { return m_categories.checkDeletion(name, ss(item->parent()->text(0))); });
+    if (!check) {
         return;
     }
-    if (!check.done()) {
-        showRefusal(check.refusal());
+    if (!check->ok()) {
+        showRefusal(*check);
         return;
     }
     if (!prompter().confirm(QStringLiteral("您确定要删除？"), QString::fromUtf8(kSystemPromptCaption))) {
         return;
     }
-    runDatabaseWork([&] { m_categories.deletion(check.id, name); });
+    runDatabaseWork([&] { m_categories.deletion(check->value(), name); });
     rebuildTree();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
 #include "core/library/CategoryTree.h"
-#include "core/library/LibraryOutcome.h"
 #include "gui/library/LibraryScreens.h"
 #include "gui/navigation/RefreshablePage.h"
 #include "gui/widgets/ActionButtons.h"
@@ -40,7 +40,7 @@ public:
         QString chooseFirst;
         std::vector<CategoryBranch> (*tree)();
         // A refusal, or the parent identifier the deletion needs.
-        LibraryOutcome (*checkDeletion)(const std::string& name, const std::string& parentName);
+        Outcome<int> (*checkDeletion)(const std::string& name, const std::string& parentName);
         void (*deletion)(int parentId, const std::string& name);
         std::unique_ptr<CategoryDialogBase> (*addDialog)(QWidget* parent);
         std::unique_ptr<CategoryEditDialogBase> (*editDialog)(

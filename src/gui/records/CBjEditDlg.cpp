@@ -61,16 +61,15 @@ QLineEdit* CBjEditDlg::nameEdit() const
 
 void CBjEditDlg::accept()
 {
-    RecordOutcome outcome;
-    const bool ran = runDatabaseWork([&] {
-        outcome = isRenaming() ? pelinor::renameClass(ss(m_currentName), ss(m_name->text()))
-                               : pelinor::addClass(ss(m_name->text()));
+    const auto outcome = runDatabaseWork([&] {
+        return isRenaming() ? pelinor::renameClass(ss(m_currentName), ss(m_name->text()))
+                            : pelinor::addClass(ss(m_name->text()));
     });
-    if (!ran) {
+    if (!outcome) {
         return;
     }
-    if (!outcome.ok()) {
-        showRefusal(outcome.refusal());
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         m_name->setFocus();
         return;
     }

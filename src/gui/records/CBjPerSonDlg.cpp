@@ -50,11 +50,11 @@ CBjPerSonDlg::CBjPerSonDlg(QWidget* parent)
 
 void CBjPerSonDlg::refresh()
 {
-    std::vector<std::string> names;
-    if (!runDatabaseWork([&] { names = loadClassNames(); })) {
+    const auto names = runDatabaseWork([] { return loadClassNames(); });
+    if (!names) {
         return;
     }
-    fillCombo(m_class, names, 0);
+    fillCombo(m_class, *names, 0);
     showClass();
 }
 
@@ -64,11 +64,11 @@ void CBjPerSonDlg::showClass()
     if (m_class->currentIndex() < 0) {
         return;
     }
-    std::vector<ArchiveRecord> children;
-    if (!runDatabaseWork([&] { children = archivesOfClass(ss(m_class->currentText())); })) {
+    const auto children = runDatabaseWork([&] { return archivesOfClass(ss(m_class->currentText())); });
+    if (!children) {
         return;
     }
-    for (const auto& c : children) {
+    for (const auto& c : *children) {
         m_members->appendRow(
             { qs(c.studentId), qs(c.archName), qs(c.gender), qs(c.birth), qs(c.height), qs(c.weight), qs(c.address) });
     }

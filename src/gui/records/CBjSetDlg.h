@@ -4,6 +4,8 @@
 #include "gui/widgets/CSkinPage.h"
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 
 namespace pelinor {
 
@@ -41,6 +43,10 @@ public:
     void openClassMembers();
 
 private:
+    // The class buttons along the bottom.
+    QHBoxLayout* buildButtons();
+    // The move area: the two class choices, the two child lists and the arrows between them.
+    QGridLayout* buildForm();
     void fillClasses();
     static void moveRow(CListCtrlCl* from, CListCtrlCl* to);
     static void moveAll(CListCtrlCl* from, CListCtrlCl* to);

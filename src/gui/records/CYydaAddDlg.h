@@ -10,6 +10,8 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 
 namespace pelinor {
@@ -57,6 +59,12 @@ private:
         void show(const ItemChoice& choice) const;
     };
 
+    // The boxes of the archive, three label and box pairs to a row.
+    QGridLayout* buildForm();
+    // Allergies, illnesses, disabilities and clinical signs.
+    QGridLayout* buildItemGroups();
+    // Save and cancel.
+    QHBoxLayout* buildButtons();
     // A check-box group in rows of `rowSizes` boxes ("无" first), the other text at the end of the
     // last row or on a row of its own.
     QWidget* buildGroup(ItemGroup& group, const QString& name, const QList<int>& rowSizes, bool otherInline);

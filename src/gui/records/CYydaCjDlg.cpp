@@ -85,9 +85,8 @@ void CYydaCjDlg::refresh()
 
 void CYydaCjDlg::reloadList()
 {
-    std::vector<ArchiveRecord> archives;
-    if (runDatabaseWork([&] { archives = loadArchives(); })) {
-        showRows(archives);
+    if (const auto archives = runDatabaseWork([] { return loadArchives(); })) {
+        showRows(*archives);
     }
 }
 
@@ -162,9 +161,10 @@ void CYydaCjDlg::deleteArchive()
 
 void CYydaCjDlg::search()
 {
-    std::vector<ArchiveRecord> archives;
-    if (runDatabaseWork([&] { archives = searchArchives(ss(m_archIdSearch->text()), ss(m_nameSearch->text())); })) {
-        showRows(archives);
+    const auto archives
+        = runDatabaseWork([&] { return searchArchives(ss(m_archIdSearch->text()), ss(m_nameSearch->text())); });
+    if (archives) {
+        showRows(*archives);
     }
 }
 

@@ -20,8 +20,7 @@ namespace {
 // A child worth looking at: the first one with clinical signs, else the first one.
 QString sampleArchId()
 {
-    std::vector<ArchiveRecord> archives;
-    runDatabaseWork([&] { archives = loadArchives(); });
+    const auto archives = runDatabaseWork([] { return loadArchives(); }).value_or(std::vector<ArchiveRecord>());
     for (const auto& archive : archives) {
         if (!archive.lcbx.empty()) {
             return qs(archive.archId);
