@@ -412,7 +412,7 @@ TEST(LargeDemoFolderTest, RefusesWhenAFileExistsOrTheSizeCannotBeMade)
     std::ofstream(databasePathIn(folder, PantryDb)) << "the user's plans";
     const auto refused = createLargeDemoFolder(folder);
     EXPECT_FALSE(refused.ok());
-    EXPECT_NE(refused.message.find("pantry.dll"), std::string::npos) << refused.message;
+    EXPECT_NE(refused.message().find("pantry.dll"), std::string::npos) << refused.message();
     EXPECT_EQ(fileBytes(databasePathIn(folder, PantryDb)), "the user's plans");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 

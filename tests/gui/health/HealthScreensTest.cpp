@@ -72,6 +72,14 @@ protected:
         combo->setCurrentIndex(index);
     }
 
+    // Types any text key by key, as a keyboard (or an input method) would.
+    static void keys(QWidget* widget, const QString& text)
+    {
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
     static QString field(const ExaminationForm* form, const char* key)
     {
         return form->lineEdit(QString::fromLatin1(key))->text();
@@ -80,7 +88,7 @@ protected:
     {
         auto* edit = form->lineEdit(QString::fromLatin1(key));
         edit->clear();
-        QTest::keyClicks(edit, text);
+        keys(edit, text);
     }
 };
 
@@ -343,11 +351,11 @@ TEST_F(HealthScreensTest, AVaccinationIsEnteredAndEditedAndAVaccineAddedAndRenam
     test::whenDialogOpens<CMyymAddDlg>([this](CMyymAddDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("免疫疫苗添加"));
         dialog.nameEdit()->setText(QStringLiteral("麻腮风疫苗"));
-        QTest::keyClicks(dialog.startEdit(), QStringLiteral("8月"));
+        keys(dialog.startEdit(), QStringLiteral("8月"));
         EXPECT_EQ(m_prompts->lastText(), QStringLiteral("只能输入数字！ "));
         EXPECT_EQ(m_prompts->lastCaption(), QStringLiteral("提示 "));
         EXPECT_EQ(dialog.startEdit()->text(), QStringLiteral("8"));
-        QTest::keyClicks(dialog.endEdit(), QStringLiteral("18"));
+        keys(dialog.endEdit(), QStringLiteral("18"));
         dialog.accept();
     });
     click(&catalogue, "addButton");
