@@ -42,7 +42,7 @@ CKqXxxsDlg::CKqXxxsDlg(
     m_list->setColumns({ QStringLiteral("时间"), QStringLiteral("考勤"), QStringLiteral("说明") }, { 110, 80, 0 });
     m_list->setAlignmentString(QStringLiteral("110"));
     m_list->setSkinnedRowHeight();
-    m_list->setMinimumSize(420, 240);
+    m_list->setMinimumSize(480, 300);
 
     auto* fields = new QGridLayout;
     fields->addWidget(formLabel(QStringLiteral("班    级："), this), 0, 0);

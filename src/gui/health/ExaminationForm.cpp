@@ -18,8 +18,8 @@ namespace pelinor {
 
 namespace {
 
-// The groups' places: three columns of two rows, the mouth above the eyes in the first column of
-// the second row.
+// The groups' places: four columns of two rows; the diet, the state of health, the doctor and the
+// date take the last place.
 struct GroupPlace
 {
     ExaminationGroup group;
@@ -30,10 +30,11 @@ constexpr GroupPlace kPlaces[] = {
     { ExaminationGroup::Basic, 0, 0 },
     { ExaminationGroup::Body, 0, 1 },
     { ExaminationGroup::Internal, 0, 2 },
-    { ExaminationGroup::Mouth, 1, 0 },
+    { ExaminationGroup::Mouth, 0, 3 },
     { ExaminationGroup::Eyes, 1, 0 },
     { ExaminationGroup::EarNoseThroat, 1, 1 },
     { ExaminationGroup::Surgery, 1, 2 },
+    { ExaminationGroup::Closing, 1, 3 },
 };
 
 float measurement(const QLineEdit* edit)
@@ -56,19 +57,16 @@ ExaminationForm::ExaminationForm(bool editable, QWidget* parent)
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
     QHash<int, QGridLayout*> groupFields;
-    auto* mouthAndEyes = new QVBoxLayout;
-    grid->addLayout(mouthAndEyes, 1, 0);
     for (const auto& place : kPlaces) {
         auto* box = new QGroupBox(QString::fromUtf8(examinationGroupTitle(place.group)), this);
         auto* fields = new QGridLayout(box);
-        fields->setVerticalSpacing(4);
+        fields->setVerticalSpacing(3);
         fields->setColumnStretch(1, 1);
         groupFields.insert(static_cast<int>(place.group), fields);
-        if (place.column == 0 && place.row > 0) {
-            mouthAndEyes->addWidget(box);
-        } else {
-            grid->addWidget(box, place.row, place.column);
-        }
+        grid->addWidget(box, place.row, place.column);
+    }
+    for (int column = 0; column < 4; ++column) {
+        grid->setColumnStretch(column, 1);
     }
 
     auto addRow = [&](ExaminationGroup group, const QString& label, QWidget* field) {
@@ -85,36 +83,30 @@ ExaminationForm::ExaminationForm(bool editable, QWidget* parent)
     addRow(ExaminationGroup::Body, QStringLiteral("体重(kg)："), addLine(QStringLiteral("weight"), !editable));
     addRow(ExaminationGroup::Body, QStringLiteral("体质指数(BMI)："), addLine(QStringLiteral("bmi"), true));
     for (const auto& field : kExaminationTextFields) {
-        if (field.group != ExaminationGroup::Closing) {
+        if (field.member != &Examination::healthState) {
             addRow(field.group, QString::fromUtf8(field.formLabel), addLine(QString::fromLatin1(field.key), !editable));
         }
     }
-    for (auto* fields : groupFields) {
-        fields->setRowStretch(fields->rowCount(), 1);
-    }
-
-    // Diet, state of health, the doctor and the date below the groups.
-    auto* closing = new QGridLayout;
-    closing->setColumnStretch(1, 1);
-    closing->setColumnStretch(3, 1);
-    closing->addWidget(formLabel(QStringLiteral("饮食限制："), this), 0, 0);
-    closing->addWidget(addLine(QStringLiteral("dietLimit"), !editable), 0, 1, 1, 3);
+    // The state of health takes a few lines; the doctor signs, the date is the examination's.
     m_healthState = new QPlainTextEdit(this);
     m_healthState->setObjectName(QStringLiteral("healthStateEdit"));
     m_healthState->setReadOnly(!editable);
     m_healthState->setTabChangesFocus(true);
-    m_healthState->setFixedHeight(52);
-    closing->addWidget(formLabel(QStringLiteral("健康状况："), this), 1, 0, Qt::AlignTop);
-    closing->addWidget(m_healthState, 1, 1, 1, 3);
-    closing->addWidget(formLabel(QStringLiteral("主检医生："), this), 2, 0);
-    closing->addWidget(addLine(QStringLiteral("doctor"), !editable), 2, 1);
-    closing->addWidget(formLabel(QStringLiteral("体检日期："), this), 2, 2);
-    closing->addWidget(addLine(QStringLiteral("date"), true), 2, 3);
+    m_healthState->setFixedHeight(56);
+    auto* closing = groupFields.value(static_cast<int>(ExaminationGroup::Closing));
+    closing->addWidget(formLabel(QStringLiteral("健康状况："), closing->parentWidget()), closing->rowCount(), 0,
+        Qt::AlignTop | Qt::AlignRight);
+    closing->addWidget(m_healthState, closing->rowCount() - 1, 1);
+    addRow(ExaminationGroup::Closing, QStringLiteral("主检医生："), addLine(QStringLiteral("doctor"), !editable));
+    addRow(ExaminationGroup::Closing, QStringLiteral("体检日期："), addLine(QStringLiteral("date"), true));
+    for (auto* fields : groupFields) {
+        fields->setRowStretch(fields->rowCount(), 1);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
-    layout->addLayout(closing);
+    layout->addStretch();
 
     if (editable) {
         // Centimetres and kilograms with one decimal, as they are stored.
@@ -132,7 +124,7 @@ QLineEdit* ExaminationForm::addLine(const QString& key, bool readOnly)
     auto* edit = new QLineEdit(this);
     edit->setObjectName(key + QStringLiteral("Edit"));
     edit->setReadOnly(readOnly);
-    edit->setMinimumWidth(90);
+    edit->setMinimumWidth(80);
     m_lines.insert(key, edit);
     return edit;
 }
