@@ -2,6 +2,7 @@
 
 #include "HealthFixture.h"
 #include "core/db/CppSQLite3Exception.h"
+#include "core/health/ExaminationReport.h"
 
 using namespace pelinor;
 
@@ -254,6 +255,59 @@ TEST_F(ExaminationsTest, ANewFormTakesTheChildFromItsArchiveAndToday)
     EXPECT_EQ(e->archId, "26000005");
     EXPECT_EQ(e->date, "2026-12-06");
     EXPECT_FALSE(newExamination("26009999"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ExaminationReportTest, GroupsLabelsAndValuesComeInPrintOrder)
+{
+    Examination e;
+    e.name = "王小丫";
+    e.className = "大班";
+    e.gender = "女";
+    e.archId = "26000001";
+    e.height = 110.0f;
+    e.weight = 19.0f;
+    e.bmi = 15.702f;
+    e.pulse = "96";
+    e.gallbladder = "胆正常";
+    e.periodontal = "牙周正常";
+    e.vision = "视觉正常";
+    e.tonsil = "Ⅰ度";
+    e.lymphNodes = "未触及";
+    e.dietLimit = "忌食鸡蛋";
+    e.healthState = "良好";
+    e.date = "2026-11-16";
+    e.doctor = "刘静";
+    const auto groups = examinationReportGroups(e);
+
+    std::vector<std::string> headings;
+    std::vector<std::size_t> sizes;
+    for (const auto& group : groups) {
+        headings.push_back(group.heading);
+        sizes.push_back(group.lines.size());
+    }
+    EXPECT_EQ(headings,
+        (std::vector<std::string> {
+            "基本信息：", "体形机能：", "内科：", "口腔：", "眼科：", "耳鼻咽喉科：", "外科：", "" }));
+    EXPECT_EQ(sizes, (std::vector<std::size_t> { 4, 6, 4, 2, 5, 7, 7, 4 }));
+
+    // The last line of each group, and the measurements with their decimals.
+    using Line = ExaminationReportLine;
+    const Line lastLines[]
+        = { { "学号：", "26000001" }, { "脉搏：", "96" }, { "胆：", "胆正常" }, { "牙周：", "牙周正常" },
+              { "视觉：", "视觉正常" }, { "扁桃体：", "Ⅰ度" }, { "淋巴结：", "未触及" }, { "主检医生：", "刘静" } };
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        EXPECT_EQ(groups[i].lines.back(), lastLines[i]) << groups[i].heading;
+    }
+    EXPECT_EQ(groups[1].lines[0], (Line { "身高：", "110.0" }));
+    EXPECT_EQ(groups[1].lines[1], (Line { "体重：", "19.0" }));
+    EXPECT_EQ(groups[1].lines[2], (Line { "体质指数：", "15.702" }));
+    EXPECT_EQ(groups[7].lines[0], (Line { "饮食限制：", "忌食鸡蛋" }));
+    EXPECT_EQ(groups[7].lines[1], (Line { "健康状况：", "良好" }));
+    EXPECT_EQ(groups[7].lines[2], (Line { "体检日期：", "2026-11-16" }));
 }
 
 } // namespace
