@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 #include "gui/admin/CLoginDlg.h"
 #include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 
 #include <QLineEdit>
 #include <QTest>
