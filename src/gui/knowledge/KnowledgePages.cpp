@@ -1,6 +1,6 @@
 // The pages of the nutrient knowledge.
+#include "gui/knowledge/CYysZsDlg.h"
 #include "gui/navigation/PageRegistry.h"
-#include "gui/widgets/CNoticePage.h"
 
 namespace pelinor {
 
@@ -8,11 +8,10 @@ namespace {
 
 // clang-format off
 const PageRegistrar knowledgePages({
-    // The nutrient knowledge page (CYysZsDlg), opened from the home page without a permission: a
-    // notice page until its screen is built.
+    // The nutrient knowledge page, opened from the home page without a permission.
     { .id = PageId::Knowledge, .title = "营养知识", .className = "CYysZsDlg", .hub = PageId::CenterHub,
       .picture = ":/skin/sym-book.svg", .homeTile = 3,
-      .create = [] { return new CNoticePage("营养知识"); },
+      .create = [] { return new CYysZsDlg; },
       .tour = { { "knowledge" } } },
 });
 // clang-format on

@@ -1,9 +1,9 @@
 // The pages of the food and dish library, and the meal-time dish table.
 #include "gui/library/CCookMageDlg.h"
+#include "gui/library/CCptjDlg.h"
 #include "gui/library/CFoodMageDlg.h"
 #include "gui/library/LibraryTour.h"
 #include "gui/navigation/PageRegistry.h"
-#include "gui/widgets/CNoticePage.h"
 
 namespace pelinor {
 
@@ -35,10 +35,9 @@ const PageRegistrar libraryPages({
           { "dialog-dish-category-edit", tourDishCategoryEditDialog },
           { "dialog-food-weight", tourFoodWeightDialog },
       } },
-    // The meal-time dish table (CCptjDlg): a notice page until its screen is built.
     { .id = PageId::MealTimeDishes, .title = "餐次菜肴", .className = "CCptjDlg", .hub = PageId::RecipeHub,
       .picture = ":/skin/sym-clock.svg", .stripPosition = 3,
-      .create = [] { return new CNoticePage("餐次菜肴"); },
+      .create = [] { return new CCptjDlg; },
       .tour = { { "recipe-meal-time-dishes" } } },
 });
 // clang-format on

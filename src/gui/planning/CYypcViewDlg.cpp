@@ -2,7 +2,7 @@
 
 #include "core/common/AppInfo.h"
 #include "gui/navigation/Navigator.h"
-#include "gui/planning/CAddTcmcDlg.h"
+#include "gui/setmeals/CAddTcmcDlg.h"
 #include "gui/print/CPreParentDlg.h"
 #include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
@@ -186,7 +186,7 @@ void CYypcViewDlg::makeSetMeal()
     CAddTcmcDlg dialog(this);
     while (dialog.exec() == QDialog::Accepted) {
         SetMealFromDay named = request;
-        named.name = ss(dialog.name());
+        named.name = dialog.name();
         const auto made = runDatabaseWork([&named] { return MakeSetMeal(named); });
         if (!made) {
             return; // the failure has been shown; nothing was written

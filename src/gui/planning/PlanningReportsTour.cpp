@@ -4,7 +4,7 @@
 #include "core/planning/MenuView.h"
 #include "gui/navigation/Navigator.h"
 #include "gui/navigation/TourContext.h"
-#include "gui/planning/CAddTcmcDlg.h"
+#include "gui/setmeals/CAddTcmcDlg.h"
 #include "gui/planning/CCgqdDlg.h"
 #include "gui/planning/CYypcViewDlg.h"
 #include "gui/print/CPreGotoDlg.h"

@@ -4,7 +4,7 @@
 #include "gui/navigation/Navigator.h"
 #include "gui/navigation/PageOpeners.h"
 #include "gui/navigation/RefreshablePage.h"
-#include "gui/planning/CAddTcmcDlg.h"
+#include "gui/setmeals/CAddTcmcDlg.h"
 #include "gui/planning/CCgqdDlg.h"
 #include "gui/planning/CYypcViewDlg.h"
 #include "gui/print/CPreParentDlg.h"
@@ -180,19 +180,20 @@ TEST_F(PlanningReportsPagesTest, MakingASetMealAsksAgainForAMissingName)
 {
     CYypcViewDlg page;
     page.openPlanDay(0, QStringLiteral("周二"));
-    QString secondTime;
-    test::whenModal<CAddTcmcDlg>([&secondTime](CAddTcmcDlg* dialog) {
+    QString keptAfterRefusal;
+    bool stillOpen = false;
+    test::whenModal<CAddTcmcDlg>([&](CAddTcmcDlg* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("套餐名称添加"));
         dialog->nameEdit()->setText(QStringLiteral("  "));
-        test::whenModal<CAddTcmcDlg>([&secondTime](CAddTcmcDlg* again) {
-            secondTime = again->nameEdit()->text();
-            again->nameEdit()->setText(QStringLiteral("周二套餐"));
-            again->okButton()->click();
-        });
+        dialog->okButton()->click();
+        stillOpen = dialog->isVisible();
+        keptAfterRefusal = dialog->nameEdit()->text();
+        dialog->nameEdit()->setText(QStringLiteral("周二套餐"));
         dialog->okButton()->click();
     });
     page.findChild<QAbstractButton*>(QStringLiteral("setMealButton"))->click();
-    EXPECT_EQ(secondTime, QStringLiteral("  ")); // what was typed is still there
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(keptAfterRefusal, QStringLiteral("  ")); // what was typed is still there
     EXPECT_EQ(m_prompts->texts(), (QStringList { "套餐名称不能为空！", "套餐生成成功" }));
     EXPECT_EQ(setMeals("PackageName"), 1);
     EXPECT_EQ(setMeals("PackageCook"), 3);
