@@ -3,9 +3,11 @@
 #include "core/common/CalendarDate.h"
 #include "core/common/Clock.h"
 #include "gui/health/HealthUi.h"
+#include "gui/print/CPreParentDlg.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
+#include "reports/DueVaccinationReport.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -68,6 +70,8 @@ void CDjzViewDlg::reload()
     m_list->clearRows();
     const DateTime now = programClock().today();
     const CalendarDate today { now.year, now.month, now.day };
+    m_builtClass = m_class->currentText();
+    m_builtDay = QString::fromStdString(today.text());
     const std::string className = ss(m_class->currentText());
     const auto due = runDatabaseWork([&] { return dueVaccinations(className, today); });
     if (!due) {
@@ -81,7 +85,7 @@ void CDjzViewDlg::reload()
 
 void CDjzViewDlg::print()
 {
-    // The printed list comes with the print preview.
+    CPreParentDlg::preview(this, makeDueVaccinationReport(m_due, m_builtClass, m_builtDay));
 }
 
 const std::vector<DueVaccination>& CDjzViewDlg::due() const

@@ -32,6 +32,8 @@ private:
     QComboBox* m_class;
     CListCtrlCl* m_list;
     std::vector<DueVaccination> m_due;
+    QString m_builtClass;
+    QString m_builtDay;
 };
 
 } // namespace pelinor

@@ -3,10 +3,12 @@
 #include "gui/health/CKqXxxsDlg.h"
 #include "gui/health/CKqxzDlg.h"
 #include "gui/health/HealthUi.h"
+#include "gui/print/CPreParentDlg.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Refusals.h"
+#include "reports/AttendanceReport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -127,7 +129,8 @@ void CKqglDlg::showDetail()
 
 void CKqglDlg::print()
 {
-    // The printed sheet comes with the print preview.
+    // The sheet states the class and the period the counts shown were built with.
+    CPreParentDlg::preview(this, makeAttendanceReport(m_counts, m_builtClass, m_scope));
 }
 
 const DateScope& CKqglDlg::scope() const

@@ -3,8 +3,10 @@
 #include "core/health/Examinations.h"
 #include "gui/health/ExaminationForm.h"
 #include "gui/health/HealthUi.h"
+#include "gui/print/CPreParentDlg.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
+#include "reports/HealthExaminationReport.h"
 
 #include <QHBoxLayout>
 #include <QScrollArea>
@@ -59,7 +61,10 @@ const Examination& CTjChaKanDlg::examination() const
 
 void CTjChaKanDlg::print()
 {
-    // The printed report comes with the print preview.
+    if (m_examination.id < 0) {
+        return;
+    }
+    CPreParentDlg::preview(this, makeHealthExaminationReport(m_examination));
 }
 
 ExaminationForm* CTjChaKanDlg::form() const
