@@ -1,5 +1,6 @@
 #include "../GuiTestSupport.h"
 #include "../library/ModalDialog.h"
+#include "PdfText.h"
 #include "core/common/Clock.h"
 #include "core/health/Attendance.h"
 #include "core/health/Examinations.h"
@@ -20,6 +21,7 @@
 #include "gui/health/CTjViewDlg.h"
 #include "gui/health/CWsmyDlg.h"
 #include "gui/health/ExaminationForm.h"
+#include "gui/print/CPreParentDlg.h"
 #include "gui/records/CSelPerSonDlg.h"
 #include "gui/widgets/CPictureButton.h"
 
@@ -78,6 +80,28 @@ protected:
         for (const QChar c : text) {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
+    }
+
+    // Clicks the page's print button and saves the preview's report as a PDF; gives the file's
+    // path and the preview's page count (0 when no preview opened).
+    std::pair<std::string, int> printToPdf(QWidget* page, const std::string& file)
+    {
+        const std::string path = m_folder.path() + "/" + file;
+        const QString target = QString::fromStdString(path);
+        const auto previous = CPreParentDlg::setPdfPathChooser([target](QWidget*, const QString&) { return target; });
+        int pages = 0;
+        test::whenModal<CPreParentDlg>([&pages](CPreParentDlg* preview) {
+            pages = preview->pageCount();
+            preview->exportPdf();
+            preview->reject();
+        });
+        click(page, "printButton");
+        CPreParentDlg::setPdfPathChooser(previous);
+        return { path, pages };
+    }
+    static bool has(const std::string& text, const std::string& part)
+    {
+        return text.find(part) != std::string::npos;
     }
 
     static QString field(const ExaminationForm* form, const char* key)
@@ -406,6 +430,80 @@ TEST_F(HealthScreensTest, TheDueListFollowsTheChosenClass)
     dialog.classCombo()->setCurrentIndex(dialog.classCombo()->findText(QStringLiteral("中班")));
     EXPECT_EQ(test::column(dialog.list(), 1), QStringList { QStringLiteral("乙") });
     EXPECT_EQ(test::column(dialog.list(), 5), QStringList { QStringLiteral("2027-01-09") });
+}
+
+TEST_F(HealthScreensTest, ThePrintButtonsPrintWhatThePagesShowOverTheirScope)
+{
+    // The report page prints the examination it shows.
+    addChild("26000001", "王小丫", "大班");
+    Examination e = *newExamination("26000001");
+    e.height = 110.0f;
+    e.weight = 19.0f;
+    e.leftVision = "5.0";
+    e.rightVision = "4.8";
+    e.doctor = "刘静";
+    const auto id = saveExamination(e);
+    ASSERT_TRUE(id.ok());
+    CTjChaKanDlg report;
+    ASSERT_TRUE(report.showExamination(id.value()));
+    const auto [examPath, examPages] = printToPdf(&report, "exam.pdf");
+    EXPECT_EQ(examPages, 1);
+    const std::string exam = test::joinedPdfText(examPath);
+    for (const char* part : { "健康体检报告", "姓名：王小丫", "学号：26000001", "体质指数：15.702", "左视力：5.0",
+             "右视力：4.8", "体检日期：2026-12-06", "主检医生：刘静" }) {
+        EXPECT_TRUE(has(exam, part)) << part;
+    }
+
+    // The attendance sheet: 30 children with an event in November take two pages (27 + 3); the
+    // sheet states the period the counts were built with, every date once a dialog has closed.
+    for (int i = 1; i <= 30; ++i) {
+        const std::string archId = std::to_string(25000100 + i);
+        const std::string name = "童" + std::to_string(100 + i);
+        addChild(archId, name, "中班");
+        ASSERT_TRUE(registerAttendance(
+            { "2026-11-" + std::string(i < 10 ? "0" : "") + std::to_string(i), "中班", name, archId, "病假", "" })
+                        .ok());
+    }
+    ASSERT_TRUE(registerAttendance({ "2026-10-08", "中班", "童101", "25000101", "迟到", "" }).ok());
+    CKqglDlg page;
+    choose(page.classCombo(), QStringLiteral("中班"));
+    page.fromDate()->setDate(QDate(2026, 11, 1));
+    page.toDate()->setDate(QDate(2026, 11, 30));
+    click(&page, "queryButton");
+    const auto [rangePath, rangePages] = printToPdf(&page, "november.pdf");
+    EXPECT_EQ(rangePages, 2);
+    EXPECT_EQ(test::pdfPageCount(rangePath), 2);
+    const std::string first = test::pdfText(rangePath, 1, 1);
+    EXPECT_TRUE(has(first, "考勤统计"));
+    EXPECT_TRUE(has(first, "班级：中班"));
+    EXPECT_TRUE(has(first, "时间：2026-11-01 到 2026-11-30"));
+    EXPECT_TRUE(has(first, "童101 0 0 1 0 0")) << first; // October's late arrival is outside
+    EXPECT_TRUE(has(first, "童127 0 0 1 0 0"));
+    const std::string second = test::pdfText(rangePath, 2, 2);
+    EXPECT_TRUE(has(second, "童128 0 0 1 0 0"));
+    EXPECT_TRUE(has(second, "童130 0 0 1 0 0"));
+
+    test::whenDialogOpens<CKqxzDlg>([](CKqxzDlg& dialog) { dialog.reject(); });
+    click(&page, "enterButton");
+    // The pickers still show November, but the counts are over every date now, and so is the sheet.
+    const auto [allPath, allPages] = printToPdf(&page, "all.pdf");
+    EXPECT_EQ(allPages, 2);
+    const std::string all = test::pdfText(allPath, 1, 1);
+    EXPECT_TRUE(has(all, "时间：全部"));
+    EXPECT_FALSE(has(all, "2026-11-01"));
+    EXPECT_TRUE(has(all, "童101 1 0 1 0 0"));
+
+    // The due list prints what it lists: born 2022-03-15, 56 months old, inside 12 to 60 months
+    // until the day before 61 months.
+    ASSERT_TRUE(addVaccine({ -1, "水痘疫苗", "12", "60", "" }).ok());
+    CDjzViewDlg due(QStringLiteral("大班"));
+    ASSERT_EQ(due.list()->rowCount(), 1);
+    const auto [duePath, duePages] = printToPdf(&due, "due.pdf");
+    EXPECT_EQ(duePages, 1);
+    const std::string dueText = test::pdfText(duePath);
+    EXPECT_TRUE(has(dueText, "班级：大班"));
+    EXPECT_TRUE(has(dueText, "日期：2026-12-06"));
+    EXPECT_TRUE(has(dueText, "26000001 王小丫 女 2022-03-15 水痘疫苗 2027-04-14")) << dueText;
 }
 
 } // namespace
