@@ -21,6 +21,7 @@ const PageRegistrar healthPages({
           { "dialog-health-person-picker", tourHealthPicker },
           { "info-health-form", tourHealthForm },
           { "info-health-report", tourHealthReport },
+          { "dialog-health-report-preview", tourHealthReportPreview },
       } },
     { .id = PageId::Attendance, .title = "考勤管理", .className = "CKqglDlg", .hub = PageId::InfoHub,
       .permission = "C23", .picture = ":/skin/sym-attendance.svg", .stripPosition = 3, .homeTile = 4,
@@ -30,6 +31,7 @@ const PageRegistrar healthPages({
           { "info-attendance", tourAttendance },
           { "dialog-attendance-entry", tourAttendanceEntry },
           { "dialog-attendance-detail", tourAttendanceDetail },
+          { "dialog-attendance-preview", tourAttendancePreview },
       } },
     { .id = PageId::Immunisation, .title = "卫生免疫", .className = "CWsmyDlg", .hub = PageId::InfoHub,
       .permission = "C22", .picture = ":/skin/sym-vaccine.svg", .stripPosition = 1, .homeTile = 7,
@@ -41,6 +43,7 @@ const PageRegistrar healthPages({
           { "dialog-vaccination-edit", tourVaccinationEdit },
           { "dialog-vaccination-view", tourVaccinationView },
           { "dialog-due-vaccinations", tourDueVaccinations },
+          { "dialog-due-vaccinations-preview", tourDueVaccinationsPreview },
       } },
     // The vaccine list has no button of its own: the immunisation page opens it.
     { .id = PageId::VaccineList, .title = "疫苗管理", .className = "CMyymDlg", .hub = PageId::InfoHub,

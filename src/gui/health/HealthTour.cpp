@@ -1,5 +1,6 @@
 #include "gui/health/HealthTour.h"
 
+#include "core/health/Examinations.h"
 #include "core/health/Vaccinations.h"
 #include "core/health/Vaccines.h"
 #include "gui/health/CDjzViewDlg.h"
@@ -20,9 +21,13 @@
 #include "gui/health/HealthUi.h"
 #include "gui/navigation/Navigator.h"
 #include "gui/navigation/TourContext.h"
+#include "gui/print/CPreParentDlg.h"
 #include "gui/records/CSelPerSonDlg.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/DatabaseError.h"
+#include "reports/AttendanceReport.h"
+#include "reports/DueVaccinationReport.h"
+#include "reports/HealthExaminationReport.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -97,6 +102,13 @@ std::optional<Vaccination> firstVaccination()
     return vaccination ? *vaccination : std::nullopt;
 }
 
+void savePreview(TourContext& tour, const Report& report, const QString& name)
+{
+    CPreParentDlg preview(report, &tour.mainWindow());
+    preview.resize(1000, 820);
+    tour.save(&preview, name);
+}
+
 } // namespace
 
 void tourHealthList(TourContext& tour)
@@ -129,6 +141,16 @@ void tourHealthReport(TourContext& tour)
     tour.savePage(PageId::Health, QStringLiteral("info-health-report"));
     if (auto* health = healthPage()) {
         health->refresh();
+    }
+}
+
+void tourHealthReportPreview(TourContext& tour)
+{
+    auto* list = showExaminations();
+    const auto id = firstRowId(list ? list->list() : nullptr);
+    const auto examination = id ? runDatabaseWork([&] { return loadExamination(*id); }) : std::nullopt;
+    if (examination && *examination) {
+        savePreview(tour, makeHealthExaminationReport(**examination), QStringLiteral("dialog-health-report-preview"));
     }
 }
 
@@ -191,6 +213,16 @@ void tourAttendanceDetail(TourContext& tour)
     tour.save(&dialog, QStringLiteral("dialog-attendance-detail"));
 }
 
+void tourAttendancePreview(TourContext& tour)
+{
+    if (auto* page = navigator().pageAs<CKqglDlg>(PageId::Attendance)) {
+        choose(page->classCombo(), QString::fromUtf8(kTourClass));
+        page->refresh();
+        savePreview(tour, makeAttendanceReport(page->counts(), page->className(), page->scope()),
+            QStringLiteral("dialog-attendance-preview"));
+    }
+}
+
 void tourImmunisation(TourContext& tour)
 {
     showVaccinations();
@@ -228,6 +260,15 @@ void tourDueVaccinations(TourContext& tour)
 {
     CDjzViewDlg dialog(QString::fromUtf8(kTourClass), &tour.mainWindow());
     tour.save(&dialog, QStringLiteral("dialog-due-vaccinations"));
+}
+
+void tourDueVaccinationsPreview(TourContext& tour)
+{
+    CDjzViewDlg dialog(QString::fromUtf8(kTourClass), &tour.mainWindow());
+    savePreview(tour,
+        makeDueVaccinationReport(
+            dialog.due(), dialog.className(), programToday().toString(QStringLiteral("yyyy-MM-dd"))),
+        QStringLiteral("dialog-due-vaccinations-preview"));
 }
 
 void tourVaccines(TourContext& tour)
