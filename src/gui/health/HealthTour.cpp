@@ -148,10 +148,10 @@ void tourHealthReportPreview(TourContext& tour)
 {
     auto* list = showExaminations();
     const auto id = firstRowId(list ? list->list() : nullptr);
-    const auto examination = id ? runDatabaseWork([&] { return loadExamination(*id); }) : std::nullopt;
-    if (examination && *examination) {
-        savePreview(tour, makeHealthExaminationReport(**examination), QStringLiteral("dialog-health-report-preview"));
-    }
+    const auto stored = id ? runDatabaseWork([&] { return loadExamination(*id); }) : std::nullopt;
+    // Without examinations in the folder: the empty form.
+    const Examination examination = stored && *stored ? **stored : Examination {};
+    savePreview(tour, makeHealthExaminationReport(examination), QStringLiteral("dialog-health-report-preview"));
 }
 
 void tourHealthPicker(TourContext& tour)
@@ -205,10 +205,8 @@ void tourAttendanceDetail(TourContext& tour)
             best = i;
         }
     }
-    if (page->counts().empty()) {
-        return;
-    }
-    const auto& child = page->counts()[best];
+    // Without events in the folder: the dialog with nobody in it.
+    const AttendanceCount child = page->counts().empty() ? AttendanceCount {} : page->counts()[best];
     CKqXxxsDlg dialog(page->className(), qs(child.name), qs(child.archId), page->scope(), &tour.mainWindow());
     tour.save(&dialog, QStringLiteral("dialog-attendance-detail"));
 }
@@ -242,18 +240,14 @@ void tourVaccinationEntry(TourContext& tour)
 
 void tourVaccinationEdit(TourContext& tour)
 {
-    if (const auto vaccination = firstVaccination()) {
-        CMyEditDlg dialog(*vaccination, &tour.mainWindow());
-        tour.save(&dialog, QStringLiteral("dialog-vaccination-edit"));
-    }
+    CMyEditDlg dialog(firstVaccination().value_or(Vaccination {}), &tour.mainWindow());
+    tour.save(&dialog, QStringLiteral("dialog-vaccination-edit"));
 }
 
 void tourVaccinationView(TourContext& tour)
 {
-    if (const auto vaccination = firstVaccination()) {
-        CMyViewCkDlg dialog(*vaccination, &tour.mainWindow());
-        tour.save(&dialog, QStringLiteral("dialog-vaccination-view"));
-    }
+    CMyViewCkDlg dialog(firstVaccination().value_or(Vaccination {}), &tour.mainWindow());
+    tour.save(&dialog, QStringLiteral("dialog-vaccination-view"));
 }
 
 void tourDueVaccinations(TourContext& tour)
@@ -288,10 +282,8 @@ void tourVaccineAdd(TourContext& tour)
 void tourVaccineEdit(TourContext& tour)
 {
     const auto vaccines = runDatabaseWork([] { return loadVaccines(); });
-    if (vaccines && !vaccines->empty()) {
-        CMyymEditDlg dialog(vaccines->front(), &tour.mainWindow());
-        tour.save(&dialog, QStringLiteral("dialog-vaccine-edit"));
-    }
+    CMyymEditDlg dialog(vaccines && !vaccines->empty() ? vaccines->front() : Vaccine {}, &tour.mainWindow());
+    tour.save(&dialog, QStringLiteral("dialog-vaccine-edit"));
 }
 
 } // namespace pelinor
