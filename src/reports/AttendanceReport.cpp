@@ -1,8 +1,7 @@
 #include "reports/AttendanceReport.h"
 
+#include "reports/ListReportPage.h"
 #include "reports/ReportCanvas.h"
-#include "reports/ReportPaging.h"
-#include "reports/ReportTable.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -12,10 +11,6 @@ namespace pelinor {
 namespace {
 
 constexpr double kNameColumnMm = 42.0;
-constexpr double kRowHeightMm = 7.0;
-constexpr double kHeadingHeightMm = 8.0;
-constexpr double kFirstTableTopMm = 38.0;
-constexpr double kFurtherTableTopMm = 16.0;
 
 std::vector<ReportColumn> attendanceColumns(double width)
 {
@@ -48,34 +43,11 @@ Report makeAttendanceReport(
 
 void DrawAttendanceReport(QPainter& painter, const ReportPageInfo& info, const AttendanceReportData& data)
 {
-    ReportCanvas canvas(painter);
-    if (!canvas.isReady()) {
-        return;
-    }
-    const double margin = ReportCanvas::kMarginMm;
-    const double width = ReportCanvas::kPageWidthMm - 2 * margin;
-    canvas.drawPageFrame();
-    canvas.drawReportDate(data.reportDate);
-    double top = kFurtherTableTopMm;
-    if (info.currentPage == 1) {
-        canvas.drawText(
-            QRectF(margin, 12, width, 13), QStringLiteral("考勤统计"), canvas.font(24, true), Qt::AlignCenter);
-        QString line = data.period;
-        if (!data.className.isEmpty()) {
-            line = QStringLiteral("班级：%1    %2").arg(data.className, data.period);
-        }
-        canvas.drawFittedText(QRectF(margin, 27, width, 8), line, canvas.font(14), Qt::AlignCenter);
-        top = kFirstTableTopMm;
-    }
-    ReportTable table(canvas, margin, attendanceColumns(width));
-    top = table.drawHeading(top, kHeadingHeightMm, canvas.font(14, true));
-    const QFont cellFont = canvas.font(12);
-    const auto rowCount = static_cast<int>(info.rows.size());
-    const int first = firstRowOfPage(info.currentPage);
-    for (int row = first; row < rowCount && row < first + rowsOnPage(info.currentPage); ++row) {
-        top = table.drawRow(top, kRowHeightMm, info.rows[static_cast<std::size_t>(row)], cellFont);
-    }
-    canvas.drawPageFooter(info.currentPage, info.pageCount);
+    const QString subtitle
+        = data.className.isEmpty() ? data.period : QStringLiteral("班级：%1    %2").arg(data.className, data.period);
+    const double width = ReportCanvas::kPageWidthMm - 2 * ReportCanvas::kMarginMm;
+    drawListReportPage(
+        painter, info, { QStringLiteral("考勤统计"), subtitle, data.reportDate, attendanceColumns(width), 14 });
 }
 
 } // namespace pelinor
