@@ -44,10 +44,11 @@ const CommandRegistration registration({ "initdb",
     "                        their tables, the administrator account (admin / vanto) and its role,\n"
     "                        the classes 小班, 中班, 大班 and the food, dish, set-meal, reference-intake,\n"
     "                        nutrient-knowledge and vaccine library. With --demo it also adds\n"
-    "                        demonstration classes, children and meal plans. --large-demo makes\n"
-    "                        the folder of a big kindergarten after five years instead (about 2,000\n"
-    "                        foods, 600 children in 20 classes, 1,000 week plans, 200 set meals),\n"
-    "                        always the same, for benchmarks.\n"
+    "                        demonstration classes, children, meal plans, health checks,\n"
+    "                        attendance and vaccinations. --large-demo makes the folder of a big\n"
+    "                        kindergarten after five years instead (about 2,000 foods, 600 children\n"
+    "                        in 20 classes, 1,000 week plans, 200 set meals), always the same, for\n"
+    "                        benchmarks.\n"
     "                        An existing database file is never overwritten: the command names it,\n"
     "                        changes nothing and exits with status 1.\n",
     initDb });
