@@ -146,7 +146,8 @@ void CGraph::draw(QPainter& painter, const QRect& area) const
     frame.titleHeight = m_title.isEmpty() ? 0 : textHeight(titleFont, painter);
     frame.xLabelHeight = m_xAxisLabel.isEmpty() ? 0 : textHeight(axisFont, painter);
     frame.yLabelWidth = m_yAxisLabel.isEmpty() ? 0 : textHeight(axisFont, painter);
-    frame.categoryLabelHeight = textHeight(tickFont, painter);
+    // The labels under the bars; a pie writes its caption into its own margin instead.
+    frame.categoryLabelHeight = m_type == kBarChart ? textHeight(tickFont, painter) : 0;
     if (!m_legend.isEmpty()) {
         int widest = 0;
         for (const CGraphLegendSet& entry : m_legend.entries()) {
@@ -264,7 +265,7 @@ void CGraph::drawPie(QPainter& painter, const QRect& plot) const
     const QFontMetrics metrics(painter.font(), painter.device());
     // Room around the pie for the percentages, and the caption under it.
     const int marginX = metrics.horizontalAdvance(QStringLiteral("100%")) + 8;
-    const int marginY = metrics.height() + 8;
+    const int marginY = metrics.height() + 4;
     const QRect inner = plot.adjusted(marginX, marginY, -marginX, -marginY - metrics.height());
     const QRect pie = pieRect(inner, m_depthRatio);
     const int depth = pieDepth(pie, m_depthRatio);
@@ -302,7 +303,7 @@ void CGraph::drawPie(QPainter& painter, const QRect& plot) const
         const int y = label.alignment & Qt::AlignTop ? label.anchor.y() + depth : label.anchor.y() - height;
         painter.drawText(QRect(x, y, width, height), Qt::AlignCenter, label.text);
     }
-    painter.drawText(QRect(plot.x(), pie.y() + pie.height() + depth + marginY, plot.width(), metrics.height()),
+    painter.drawText(QRect(plot.x(), inner.y() + inner.height() + marginY, plot.width(), metrics.height()),
         Qt::AlignHCenter | Qt::AlignTop, series.label);
 }
 
