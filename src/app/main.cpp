@@ -13,6 +13,7 @@
 #include <cstring>
 #include <future>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -75,8 +76,10 @@ int main(int argc, char** argv)
             "pelinor: no display (DISPLAY is not set); start Pelinor on a desktop.\n");
         return 1;
     }
-    // The data folder is checked while the window system starts; the big files take a while.
-    auto check = std::async(std::launch::async, [] { return pelinor::DataFolderCheck::run(pelinor::dataDirectory()); });
+    // The data folder is checked while the window system starts: reading every page of a big folder
+    // takes a while. (The folder is found here: the environment is not read beside Qt's start.)
+    const std::string folder = pelinor::dataDirectory();
+    auto check = std::async(std::launch::async, [folder] { return pelinor::DataFolderCheck::run(folder); });
 
     QApplication application(argc, argv);
     pelinor::setUpGui(application);
