@@ -29,7 +29,7 @@ bool complete(const fs::path& folder)
 // The folder `name` of the cache, made by `make` into a side folder and moved into place only
 // when it is complete, so an interrupted run never leaves half a folder to be reused.
 std::string cachedFolder(
-    const std::string& name, bool keep, const std::function<DataFolderResult(const std::string&)>& make)
+    const std::string& name, bool keep, const std::function<Outcome<>(const std::string&)>& make)
 {
     const fs::path folder = fs::path(PELINOR_BENCH_DATA_DIR) / name;
     if (!keep || !complete(folder)) {
@@ -38,9 +38,9 @@ std::string cachedFolder(
         fs::remove_all(folder);
         std::fprintf(stderr, "Making the data folder %s ...\n", folder.c_str());
         const auto started = std::chrono::steady_clock::now();
-        const DataFolderResult result = make(building.string() + "/");
-        if (!result.ok) {
-            throw std::runtime_error(result.message);
+        const Outcome<> result = make(building.string() + "/");
+        if (!result.ok()) {
+            throw std::runtime_error(result.message());
         }
         fs::rename(building, folder);
         std::fprintf(stderr, "... made in %.1f s\n",

@@ -39,8 +39,8 @@ int initDb(std::vector<std::string> arguments)
     const auto result = largeDemo
         ? createLargeDemoFolder(folder)
         : createDataFolder(folder, demo ? DataFolderContent::Demo : DataFolderContent::Library);
-    if (!result.ok) {
-        return fail("initdb", result.message);
+    if (!result.ok()) {
+        return fail("initdb", result.message());
     }
     std::cout << "数据文件夹已创建 / data folder created: " << folder << "\n";
     return 0;

@@ -29,7 +29,7 @@ TEST(DataFolderTest, EveryTableHasItsColumns)
 {
     test::TempDirectory dir;
     const std::string folder = dir.path() + "/formal";
-    ASSERT_TRUE(createDataFolder(folder, DataFolderContent::FirstRows).ok);
+    ASSERT_TRUE(createDataFolder(folder, DataFolderContent::FirstRows).ok());
 
     struct Case
     {
@@ -106,8 +106,8 @@ TEST(DataFolderTest, AnExistingFileIsNeverReplaced)
         std::ofstream(folder + "package.dll") << "a user's own data";
     }
     const auto result = createDataFolder(folder, DataFolderContent::FirstRows);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("package.dll"), std::string::npos);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.message().find("package.dll"), std::string::npos);
     // Nothing else was written beside it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
     std::ifstream kept(folder + "package.dll");
@@ -126,7 +126,7 @@ TEST(DataFolderTest, AFillerWritesInsideEachFilesTransactionAndAFailureLeavesNot
             db.execQuery("INSERT INTO ClassInfo VALUES(3,'小二班')");
         }
     });
-    ASSERT_TRUE(made.ok) << made.message;
+    ASSERT_TRUE(made.ok()) << made.message();
     EXPECT_EQ(seen, (std::vector<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 }));
     CppSQLite3DB record;
     record.open(databasePathIn(folder, RecordDb));
@@ -173,8 +173,8 @@ TEST(DataFolderTest, AFillerWritesInsideEachFilesTransactionAndAFailureLeavesNot
                 }
             });
             SCOPED_TRACE(std::string(start.what) + ", " + c.what);
-            EXPECT_FALSE(failed.ok);
-            EXPECT_NE(failed.message.find(c.message), std::string::npos) << failed.message;
+            EXPECT_FALSE(failed.ok());
+            EXPECT_NE(failed.message().find(c.message), std::string::npos) << failed.message();
             if (start.what == std::string("new folders")) {
                 EXPECT_FALSE(std::filesystem::exists(dir.path() + "/new"));
                 continue;
@@ -257,13 +257,13 @@ TEST(DataFolderTest, AnyTakenNameIsRefusedAndOnlyAnEmptyFileIsReplaced)
         const auto before = listing(folder);
         const auto result = createDataFolder(folder, DataFolderContent::FirstRows);
         if (c.refusedName) {
-            EXPECT_FALSE(result.ok);
-            EXPECT_TRUE(result.message.ends_with(std::string("/") + c.refusedName)) << result.message;
+            EXPECT_FALSE(result.ok());
+            EXPECT_TRUE(result.message().ends_with(std::string("/") + c.refusedName)) << result.message();
             EXPECT_EQ(listing(folder), before);
             EXPECT_FALSE(std::filesystem::exists(folder + "gone"));
             continue;
         }
-        ASSERT_TRUE(result.ok) << result.message;
+        ASSERT_TRUE(result.ok()) << result.message();
         EXPECT_EQ(listing(folder).size(), 12u);
         CppSQLite3DB db;
         db.open(databasePathIn(folder, SysManagerDb));

@@ -5,6 +5,7 @@
 #include "core/db/DatabaseCatalog.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace pelinor;
 
@@ -24,6 +25,9 @@ TEST(SqlFormatTest, NumbersFollowTheirFormatsAndTextIsEscaped)
         { formatSql("'%s'", "O'Brien's 班"), "'O''Brien''s 班'" },
         { formatSql("'%s' 100%%", std::string("'; DROP TABLE T; --")), "'''; DROP TABLE T; --' 100%" },
         { formatSql("%f", 3), "3.000000" },
+        // No "inf" or "nan" ever reaches a stored text; widths still go to printf.
+        { formatSql("'%.1f'", std::numeric_limits<double>::infinity()), "''" },
+        { formatSql("%.0f|%6.2f", 0.5, 1.005), "0|  1.00" },
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.got, c.expected);

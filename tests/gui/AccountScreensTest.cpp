@@ -5,6 +5,7 @@
 #include "gui/admin/CMmglDlg.h"
 #include "gui/admin/CYysCreatDlg.h"
 #include "gui/admin/CYysglDlg.h"
+#include "gui/app/CLumarooApp.h"
 #include "gui/shell/CLumarooDlg.h"
 #include "gui/widgets/CListCtrlCl.h"
 
@@ -238,8 +239,8 @@ TEST_F(AccountScreensTest, PasswordChangeRefusalsEmptyTheFields)
         EXPECT_TRUE(page.confirmationEdit()->text().isEmpty());
     }
     EXPECT_EQ(column("nurse", 2), "pw1");
-    EXPECT_EQ(CLumarooApp::currentUser().password, "pw1");
-    EXPECT_FALSE(CLumarooApp::reloginRequested());
+    EXPECT_EQ(Session::currentUser().password, "pw1");
+    EXPECT_FALSE(Session::reloginRequested());
 }
 
 // The whole round: log in, change the password, the main window closes, the login comes again,
@@ -285,7 +286,7 @@ TEST_F(AccountScreensTest, APasswordChangeLeadsToANewLogin)
     EXPECT_EQ(mainWindows, 2);
     EXPECT_EQ(m_gui.prompts->texts(), QStringList { "保存成功,请重新登录！" });
     EXPECT_EQ(column("nurse", 2), "fresh");
-    EXPECT_EQ(CLumarooApp::currentUser().password, "fresh");
+    EXPECT_EQ(Session::currentUser().password, "fresh");
     EXPECT_EQ(CLumarooDlg::mainWindow(), nullptr);
 }
 

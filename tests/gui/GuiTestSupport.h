@@ -4,7 +4,7 @@
 #include "core/admin/LoginService.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/SqlFormat.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/FakePrompter.h"
 #include "gui/widgets/Prompter.h"
@@ -25,11 +25,11 @@ namespace pelinor::test {
 // Logs a user in as the login dialog would (fills the program-wide current-user record).
 inline void logInAs(const std::string& user, const std::string& password)
 {
-    const LoginResult result = LoginService::login(user, password);
-    if (!result.ok) {
-        throw std::runtime_error("test login failed: " + result.message);
+    const auto result = LoginService::login(user, password);
+    if (!result.ok()) {
+        throw std::runtime_error("test login failed: " + result.message());
     }
-    CLumarooApp::setCurrentUser(result.user);
+    Session::setCurrentUser(result.value());
 }
 
 // A fresh data folder, a fake prompter and nobody logged in, for every GUI test.
@@ -41,11 +41,11 @@ public:
         , prompts(std::make_shared<FakePrompter>())
         , m_prompter(prompts)
     {
-        CLumarooApp::clearCurrentUser();
+        Session::clearCurrentUser();
     }
     ~GuiFixture()
     {
-        CLumarooApp::clearCurrentUser();
+        Session::clearCurrentUser();
     }
 
     TempDataFolder folder;

@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 #include "gui/admin/CLoginDlg.h"
+#include "gui/app/CLumarooApp.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,7 +47,7 @@ TEST_F(LoginDialogTest, EveryRefusalClearsBothFieldsAndKeepsTheDialogOpen)
         EXPECT_TRUE(dialog.userNameEdit()->text().isEmpty());
         EXPECT_TRUE(dialog.passwordEdit()->text().isEmpty());
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_FALSE(CLumarooApp::currentUser().loggedIn());
+        EXPECT_FALSE(Session::currentUser().loggedIn());
     }
 }
 
@@ -60,10 +61,10 @@ TEST_F(LoginDialogTest, EnterLogsInAndFillsTheCurrentUser)
     QTest::keyClick(dialog.passwordEdit(), Qt::Key_Return);
     EXPECT_EQ(accepted.count(), 1);
     EXPECT_TRUE(m_gui.prompts->texts().isEmpty());
-    EXPECT_EQ(CLumarooApp::currentUser().userName, "admin");
-    EXPECT_EQ(CLumarooApp::currentUser().displayName, "系统管理员");
-    EXPECT_EQ(CLumarooApp::currentUser().roleName, "超级管理员");
-    EXPECT_EQ(CLumarooApp::currentUser().password, "vanto");
+    EXPECT_EQ(Session::currentUser().userName, "admin");
+    EXPECT_EQ(Session::currentUser().displayName, "系统管理员");
+    EXPECT_EQ(Session::currentUser().roleName, "超级管理员");
+    EXPECT_EQ(Session::currentUser().password, "vanto");
 }
 
 TEST_F(LoginDialogTest, EscapeIsIgnoredWhileCancelAndCloseEndTheDialog)
@@ -81,7 +82,7 @@ TEST_F(LoginDialogTest, EscapeIsIgnoredWhileCancelAndCloseEndTheDialog)
 
         QTest::mouseClick(dialog.findChild<QAbstractButton*>(button), Qt::LeftButton);
         EXPECT_EQ(rejected.count(), 1) << button;
-        EXPECT_FALSE(CLumarooApp::currentUser().loggedIn());
+        EXPECT_FALSE(Session::currentUser().loggedIn());
     }
 }
 
@@ -93,7 +94,7 @@ TEST_F(LoginDialogTest, CancelledLoginEndsTheProgramWithoutAMainWindow)
     test::whenModal<CLoginDlg>([](CLoginDlg* dialog) { dialog->reject(); });
     EXPECT_EQ(app.run(), 0);
     EXPECT_FALSE(mainWindowShown);
-    EXPECT_FALSE(CLumarooApp::currentUser().loggedIn());
+    EXPECT_FALSE(Session::currentUser().loggedIn());
 }
 
 } // namespace

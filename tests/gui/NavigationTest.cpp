@@ -1,13 +1,14 @@
 #include "GuiTestSupport.h"
 #include "gui/admin/CMmglDlg.h"
 #include "gui/admin/CYysglDlg.h"
+#include "gui/navigation/PageRegistry.h"
 #include "gui/shell/CCenterDlg.h"
 #include "gui/shell/CHelpDlg.h"
 #include "gui/shell/CHubPage.h"
 #include "gui/shell/CLeftDlg.h"
 #include "gui/shell/CLumarooDlg.h"
-#include "gui/shell/CNoticePage.h"
 #include "gui/shell/HelpLauncher.h"
+#include "gui/widgets/CNoticePage.h"
 #include "gui/widgets/CPictureButton.h"
 
 #include <QDir>

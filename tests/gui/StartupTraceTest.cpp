@@ -2,6 +2,8 @@
 
 #include "GuiTestSupport.h"
 #include "gui/admin/CLoginDlg.h"
+#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -42,7 +44,7 @@ TEST_F(StartupTraceTest, TheTraceLogsInThroughTheLoginAndTimesBothSteps)
         EXPECT_EQ(app.run(), 0);
         EXPECT_EQ(testing::internal::GetCapturedStderr().find("pelinor startup"), std::string::npos);
         EXPECT_EQ(typed, "");
-        EXPECT_FALSE(CLumarooApp::currentUser().loggedIn());
+        EXPECT_FALSE(Session::currentUser().loggedIn());
     }
 
     setenv("PELINOR_TRACE_STARTUP", "1", 1);
@@ -74,8 +76,8 @@ TEST_F(StartupTraceTest, TheTraceLogsInThroughTheLoginAndTimesBothSteps)
     EXPECT_LT(mainCpu, 2 * mainShown + 1.0);
     EXPECT_GT(stamp, 0);
     // The account went through the real login.
-    EXPECT_EQ(CLumarooApp::currentUser().userName, "admin");
-    EXPECT_EQ(CLumarooApp::currentUser().displayName, "系统管理员");
+    EXPECT_EQ(Session::currentUser().userName, "admin");
+    EXPECT_EQ(Session::currentUser().displayName, "系统管理员");
     EXPECT_TRUE(m_prompts->texts().isEmpty());
 }
 

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 #include "gui/app/TourRunner.h"
-#include "gui/shell/TourSteps.h"
+#include "gui/navigation/PageRegistry.h"
 
 #include <QDir>
 #include <QImage>

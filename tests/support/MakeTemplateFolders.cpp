@@ -18,8 +18,8 @@ int main(int argc, char** argv)
     for (auto content : { pelinor::DataFolderContent::TablesOnly, pelinor::DataFolderContent::FirstRows,
              pelinor::DataFolderContent::Library, pelinor::DataFolderContent::Demo }) {
         const auto made = pelinor::createDataFolder(pelinor::test::templateFolderIn(root, content), content);
-        if (!made.ok) {
-            std::cerr << "make_template_folders: " << made.message << "\n";
+        if (!made.ok()) {
+            std::cerr << "make_template_folders: " << made.message() << "\n";
             return 1;
         }
     }

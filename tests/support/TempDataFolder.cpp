@@ -78,8 +78,8 @@ public:
             }
             const std::string made = templateFolderIn(m_root, content);
             const auto result = createDataFolder(made, content);
-            if (!result.ok) {
-                throw std::runtime_error(result.message);
+            if (!result.ok()) {
+                throw std::runtime_error(result.message());
             }
             folder = made;
         }

@@ -4,26 +4,17 @@
 #include "core/db/CppSQLite3DB.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
+#include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
-#include "core/db/TransactionGuard.h"
+#include "core/db/UnitOfWork.h"
 
 namespace pelinor {
 
 namespace {
 
-AccountResult refused(const char* message, const char* caption = kApplicationTitle)
+Refusal refused(const char* message)
 {
-    AccountResult result;
-    result.message = message;
-    result.caption = caption;
-    return result;
-}
-
-AccountResult done()
-{
-    AccountResult result;
-    result.ok = true;
-    return result;
+    return refuse(message, kApplicationTitle);
 }
 
 } // namespace
@@ -77,7 +68,7 @@ int Accounts::roleIdOf(const std::string& roleName)
     return query.eof() ? -1 : query.getIntField(0);
 }
 
-AccountResult Accounts::save(AccountForm& form, const std::string& loggedInUser, const std::string& today)
+Outcome<AccountForm> Accounts::save(AccountForm form, const std::string& loggedInUser, const std::string& today)
 {
     if (form.userName.empty()) {
         return refused("营养师登录帐号不能为空！");
@@ -106,31 +97,26 @@ AccountResult Accounts::save(AccountForm& form, const std::string& loggedInUser,
         form.confirmation = kBuiltInPassword;
     }
 
-    DatabaseConnection db(SysManagerDb);
     // An edit deletes the row and inserts it again: both or neither, so an account is never lost.
-    TransactionGuard transaction(db);
+    UnitOfWork work(SysManagerDb);
+    CppSQLite3DB& db = work.db();
     const bool existing = !db.execQuery(formatSql("SELECT * FROM Management WHERE ManageID = '%d'", form.id)).eof();
     if (existing) {
         db.execQuery(formatSql("DELETE  FROM Management WHERE ManageID = '%d'", form.id));
     } else {
-        CppSQLite3Query last = db.execQuery("SELECT * FROM Management  ORDER BY ManageID DESC");
-        const int newId = last.eof() ? 1 : last.getIntField(0) + 1;
-        last.finalize();
         if (!db.execQuery(formatSql("SELECT * FROM Management WHERE ManageUser = '%s'", form.userName)).eof()) {
-            AccountResult taken = refused("该用户名已经存在，请重新添加！");
-            taken.clearUserName = true;
-            return taken;
+            return refused(kUserNameTaken);
         }
-        form.id = newId;
+        form.id = nextId(db, "Management", "ManageID", 1);
     }
     db.execQuery(formatSql("INSERT INTO  Management(ManageID,ManageUser,ManagePass,ManageCreateTime,ManageRolse,"
                            "ManageState,ManageName,ManageTel) VALUES('%d','%s','%s','%s','%s','%s','%s','%s')",
         form.id, form.userName, form.password, form.savedOn, form.roleName, form.state, form.name, form.telephone));
-    transaction.commit();
-    return done();
+    work.commit();
+    return form;
 }
 
-AccountResult Accounts::remove(const std::string& userName, const std::string& loggedInUser)
+Outcome<> Accounts::remove(const std::string& userName, const std::string& loggedInUser)
 {
     if (userName == kBuiltInUser) {
         return refused("不能删除内置用户！");
@@ -143,7 +129,7 @@ AccountResult Accounts::remove(const std::string& userName, const std::string& l
     return done();
 }
 
-AccountResult Accounts::toggleState(
+Outcome<> Accounts::toggleState(
     const std::string& userName, const std::string& currentState, const std::string& loggedInUser)
 {
     if (userName == loggedInUser) {

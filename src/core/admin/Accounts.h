@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,15 +40,6 @@ struct RoleEntry
     std::string name;
 };
 
-// The outcome of an account action: a refusal carries the message and caption to show.
-struct AccountResult
-{
-    bool ok = false;
-    std::string message;
-    std::string caption;
-    bool clearUserName = false; // the name is taken: the dialog empties its user-name field
-};
-
 // The account rules and statements of the sysmanager file.
 class Accounts
 {
@@ -56,6 +49,8 @@ public:
     static constexpr const char* kBuiltInPassword = "vanto";
     static constexpr const char* kEnabled = "启用";
     static constexpr const char* kDisabled = "停用";
+    // The refusal of a user name that is taken; the dialog empties its user-name field for it.
+    static constexpr const char* kUserNameTaken = "该用户名已经存在，请重新添加！";
 
     // Every account, in table order.
     static std::vector<AccountRow> list();
@@ -66,13 +61,14 @@ public:
     // The number of the role with this name, or -1.
     static int roleIdOf(const std::string& roleName);
 
-    // The dialog's OK: the checks in order, then the row written (an edit keeps its number).
-    // `form` receives the values actually stored (forced admin values, today's date).
-    static AccountResult save(AccountForm& form, const std::string& loggedInUser, const std::string& today);
+    // The dialog's OK: the checks in order, then the row written (an edit keeps its number), all in
+    // one transaction. Its value is the account as stored (its number, forced admin values,
+    // today's date).
+    static Outcome<AccountForm> save(AccountForm form, const std::string& loggedInUser, const std::string& today);
     // Deleting, after the user confirmed.
-    static AccountResult remove(const std::string& userName, const std::string& loggedInUser);
+    static Outcome<> remove(const std::string& userName, const std::string& loggedInUser);
     // Enabling a disabled account or disabling an enabled one; `currentState` is the list's.
-    static AccountResult toggleState(
+    static Outcome<> toggleState(
         const std::string& userName, const std::string& currentState, const std::string& loggedInUser);
 };
 

@@ -10,17 +10,14 @@ namespace pelinor {
 
 namespace {
 
-LoginResult refused(const char* message)
+Refusal refused(const char* message)
 {
-    LoginResult result;
-    result.message = message;
-    result.caption = kSystemPromptCaption;
-    return result;
+    return refuse(message, kSystemPromptCaption);
 }
 
 } // namespace
 
-LoginResult LoginService::login(const std::string& userName, const std::string& password)
+Outcome<CurrentUser> LoginService::login(const std::string& userName, const std::string& password)
 {
     if (userName.empty()) {
         return refused("用户名不能为空！");
@@ -42,13 +39,12 @@ LoginResult LoginService::login(const std::string& userName, const std::string& 
     if (match.eof()) {
         return refused("用户名和密码不对应，请重新输入");
     }
-    LoginResult result;
-    result.ok = true;
-    result.user.userName = match.getStringField(1);
-    result.user.displayName = match.getStringField(10);
-    result.user.roleName = match.getStringField(8);
-    result.user.password = match.getStringField(2);
-    return result;
+    CurrentUser user;
+    user.userName = match.getStringField(1);
+    user.displayName = match.getStringField(10);
+    user.roleName = match.getStringField(8);
+    user.password = match.getStringField(2);
+    return user;
 }
 
 } // namespace pelinor

@@ -8,24 +8,24 @@
 
 namespace pelinor {
 
-PasswordChangeResult PasswordChange::change(const std::string& userName,
+Outcome<> PasswordChange::change(const std::string& userName,
     const std::string& currentPassword,
     const std::string& oldPassword,
     const std::string& newPassword,
     const std::string& confirmation)
 {
     if (oldPassword != currentPassword) {
-        return { false, "原始密码不正确", kSystemPromptCaption };
+        return refuse("原始密码不正确", kSystemPromptCaption);
     }
     if (newPassword.empty()) {
-        return { false, "新密码不能为空！", kApplicationTitle };
+        return refuse("新密码不能为空！", kApplicationTitle);
     }
     if (newPassword != confirmation) {
-        return { false, "两次输入密码不同", kSystemPromptCaption };
+        return refuse("两次输入密码不同", kSystemPromptCaption);
     }
     DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("UPDATE Management SET ManagePass= '%s' WHERE ManageUser = '%s'", newPassword, userName));
-    return { true, "保存成功,请重新登录！", kApplicationTitle };
+    return done();
 }
 
 } // namespace pelinor

@@ -1,5 +1,7 @@
 #include "core/common/DishComposition.h"
 
+#include "core/common/NumberFormat.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -38,13 +40,7 @@ std::vector<CompositionEntry> DishComposition::parse(const std::string& text)
 
 std::string DishComposition::gramsText(double grams)
 {
-    char buffer[64];
-    if (std::fabs(grams - std::round(grams)) < 1e-9) {
-        std::snprintf(buffer, sizeof(buffer), "%.0f", grams);
-    } else {
-        std::snprintf(buffer, sizeof(buffer), "%.2f", grams);
-    }
-    return buffer;
+    return formatFixed(grams, std::fabs(grams - std::round(grams)) < 1e-9 ? 0 : 2);
 }
 
 std::string DishComposition::format(const std::vector<CompositionEntry>& entries)

@@ -1,6 +1,7 @@
 #include "core/common/KaupGrading.h"
 
 #include "core/common/DecimalText.h"
+#include "core/common/NumberFormat.h"
 
 #include <array>
 #include <cstdio>
@@ -67,9 +68,7 @@ BodyIndices bodyIndicesFromText(std::string_view heightCm, std::string_view weig
 
 std::string indexText(float value)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof(buffer), "%.2f", static_cast<double>(value));
-    return buffer;
+    return formatFixed(static_cast<double>(value), 2);
 }
 
 const std::string& kaupEvaluationText(float kaup)

@@ -225,7 +225,7 @@ std::vector<fs::path> missingFolders(const std::string& folder)
     return missing;
 }
 
-DataFolderResult buildAndPlace(const std::string& folder,
+Outcome<> buildAndPlace(const std::string& folder,
     const std::vector<std::string>& finalPaths,
     DataFolderContent content,
     const DataFolderFiller& filler,
@@ -248,16 +248,16 @@ DataFolderResult buildAndPlace(const std::string& folder,
         }
     } catch (const CppSQLite3Exception& e) {
         removeWork();
-        return { false, "创建数据文件失败：" + e.errorMessage() };
+        return refuse("创建数据文件失败：" + e.errorMessage());
     } catch (const std::exception& e) {
         removeWork();
-        return { false, std::string("创建数据文件失败：") + e.what() };
+        return refuse(std::string("创建数据文件失败：") + e.what());
     }
 
     // Checked again right before the files go in place: another program may have written one meanwhile.
     if (auto taken = firstTakenName(finalPaths); !taken.empty()) {
         removeWork();
-        return { false, "数据文件已存在，未做任何更改：" + taken };
+        return refuse("数据文件已存在，未做任何更改：" + taken);
     }
     std::vector<std::string> placed;
     for (size_t i = 0; i < finalPaths.size(); ++i) {
@@ -271,15 +271,15 @@ DataFolderResult buildAndPlace(const std::string& folder,
             }
             removeWork();
             if (reason == EEXIST) {
-                return { false, "数据文件已存在，未做任何更改：" + finalPaths[i] };
+                return refuse("数据文件已存在，未做任何更改：" + finalPaths[i]);
             }
-            return { false, "无法写入数据文件：" + finalPaths[i] + "（" + std::strerror(reason) + "）" };
+            return refuse("无法写入数据文件：" + finalPaths[i] + "（" + std::strerror(reason) + "）");
         }
         placed.push_back(finalPaths[i]);
     }
     lock.sync();
     removeWork();
-    return { true, {} };
+    return done();
 }
 
 } // namespace
@@ -293,19 +293,19 @@ std::string takenDataFileName(const std::string& folder)
     return firstTakenName(paths);
 }
 
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content)
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content)
 {
     return createDataFolder(folder, content, DataFolderFiller());
 }
 
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler)
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler)
 {
     std::vector<std::string> finalPaths;
     for (int id = kFirstDatabaseId; id <= kLastDatabaseId; ++id) {
         finalPaths.push_back(databasePathIn(folder, id));
     }
     if (auto taken = takenDataFileName(folder); !taken.empty()) {
-        return { false, "数据文件已存在，未做任何更改：" + taken };
+        return refuse("数据文件已存在，未做任何更改：" + taken);
     }
 
     // Everything made here goes again when the creation fails: the folders, the work folder and
@@ -321,23 +321,23 @@ DataFolderResult createDataFolder(const std::string& folder, DataFolderContent c
     fs::create_directories(folder, error);
     if (error) {
         removeMadeFolders();
-        return { false, "无法创建数据文件夹：" + folder + "（" + error.message() + "）" };
+        return refuse("无法创建数据文件夹：" + folder + "（" + error.message() + "）");
     }
 
-    DataFolderResult result { true, {} };
+    Outcome<> result = done();
     {
         FolderLock lock(folder);
         if (!lock.held()) {
-            result = { false, "另一个程序正在创建这个数据文件夹，未做任何更改：" + folder };
+            result = refuse("另一个程序正在创建这个数据文件夹，未做任何更改：" + folder);
         } else if (auto taken = firstTakenName(finalPaths); !taken.empty()) {
             // Made while this one waited to begin.
-            result = { false, "数据文件已存在，未做任何更改：" + taken };
+            result = refuse("数据文件已存在，未做任何更改：" + taken);
         } else {
             removeAbandonedWork(folder);
             result = buildAndPlace(folder, finalPaths, content, filler, lock);
         }
     }
-    if (!result.ok) {
+    if (!result.ok()) {
         removeMadeFolders();
     }
     return result;

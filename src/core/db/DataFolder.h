@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
+
 #include <functional>
 #include <string>
 
@@ -16,12 +18,6 @@ enum class DataFolderContent
     Demo, // plus demonstration classes, children and plans
 };
 
-struct DataFolderResult
-{
-    bool ok = false;
-    std::string message; // what went wrong, for the user; empty on success
-};
-
 // Creates the twelve database files in `folder` (made if missing). Refuses, and changes nothing,
 // when any of the names is taken already (by a file, a folder, a link even to nothing, or a
 // journal SQLite would read into the new file), so a user's data can never be replaced by
@@ -29,7 +25,7 @@ struct DataFolderResult
 // a work folder inside `folder` and moved to their names only when all of them are complete; a
 // failure part-way removes whatever the call made. While one call creates a folder, another one
 // for the same folder refuses.
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content);
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content);
 
 // The first name in `folder` that keeps createDataFolder from making the folder (the path that
 // stands in the way); empty when the folder holds none of the twelve files but empty ones.
@@ -41,6 +37,6 @@ std::string takenDataFileName(const std::string& folder);
 using DataFolderFiller = std::function<void(int databaseId, CppSQLite3DB& db)>;
 
 // createDataFolder with extra rows from `filler`; same refusals, same temporary names.
-DataFolderResult createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler);
+Outcome<> createDataFolder(const std::string& folder, DataFolderContent content, const DataFolderFiller& filler);
 
 } // namespace pelinor

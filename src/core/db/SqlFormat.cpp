@@ -1,6 +1,10 @@
 #include "core/db/SqlFormat.h"
 
+#include "core/common/NumberFormat.h"
+
+#include <cctype>
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 namespace pelinor {
@@ -10,6 +14,23 @@ namespace {
 [[noreturn]] void fail(std::string_view format, const std::string& why)
 {
     throw std::invalid_argument("formatSql(\"" + std::string(format) + "\"): " + why);
+}
+
+// The precision of "%f" (6) or "%.Nf"; nothing for a conversion with a width or flags.
+std::optional<int> plainPrecision(const std::string& conversion)
+{
+    if (conversion == "%") {
+        return 6;
+    }
+    if (conversion.size() < 3 || conversion.size() > 4 || conversion[1] != '.') {
+        return std::nullopt;
+    }
+    for (size_t i = 2; i < conversion.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(conversion[i]))) {
+            return std::nullopt;
+        }
+    }
+    return std::stoi(conversion.substr(2));
 }
 
 } // namespace
@@ -102,6 +123,12 @@ std::string formatSqlArgs(std::string_view format, const std::vector<SqlArg>& ar
                 if (c != 'l' && c != 'L') {
                     flags += c;
                 }
+            }
+            // "%f" and "%.Nf" go through the program's one number formatter: "." whatever the
+            // locale, printf's rounding, and never "inf" or "nan" in a stored text.
+            if (const auto precision = plainPrecision(flags); conversion == 'f' && precision) {
+                result += formatFixed(value, *precision);
+                break;
             }
             std::snprintf(buffer, sizeof(buffer), (flags + conversion).c_str(), value);
             result += buffer;

@@ -42,4 +42,21 @@ private:
     bool m_open = false;
 };
 
+// Runs a change that returns an Outcome on a unit of work of its own and keeps it only when it
+// went through; a refusal or an exception leaves every file as it was. A core operation written
+// for a caller's connection gets its stand-alone form this way:
+//   Outcome<int> addDish(const DishTexts& t, const DishIngredientList& i)
+//   {
+//       return inUnitOfWork(CookDb, {}, [&](CppSQLite3DB& cook) { return addDish(cook, t, i); });
+//   }
+template <typename Change> auto inUnitOfWork(int mainDatabase, std::initializer_list<int> attached, Change&& change)
+{
+    UnitOfWork work(mainDatabase, attached);
+    auto outcome = change(work.db());
+    if (outcome.ok()) {
+        work.commit();
+    }
+    return outcome;
+}
+
 } // namespace pelinor

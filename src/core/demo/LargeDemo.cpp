@@ -8,7 +8,7 @@
 
 namespace pelinor {
 
-DataFolderResult createLargeDemoFolder(const std::string& folder, const LargeDemoSize& size)
+Outcome<> createLargeDemoFolder(const std::string& folder, const LargeDemoSize& size)
 {
     try {
         LargeDemoPeople people(size, kLargeDemoSeed);
@@ -37,7 +37,7 @@ DataFolderResult createLargeDemoFolder(const std::string& folder, const LargeDem
             }
         });
     } catch (const std::invalid_argument& e) {
-        return { false, e.what() };
+        return refuse(e.what());
     }
 }
 

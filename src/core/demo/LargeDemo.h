@@ -17,6 +17,6 @@ inline constexpr int kLargeDemoFormat = 1;
 // shipped library with variants of its foods, classes full of invented children, their attendance,
 // examinations and vaccinations, five years of meal plans and many set meals. Every row looks as
 // the program itself would have written it. Same refusals and temporary names as createDataFolder.
-DataFolderResult createLargeDemoFolder(const std::string& folder, const LargeDemoSize& size = {});
+Outcome<> createLargeDemoFolder(const std::string& folder, const LargeDemoSize& size = {});
 
 } // namespace pelinor

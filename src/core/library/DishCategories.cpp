@@ -1,9 +1,10 @@
 #include "core/library/DishCategories.h"
 
+#include "core/common/AppInfo.h"
 #include "core/db/DatabaseConnection.h"
+#include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
-#include "core/db/TransactionGuard.h"
-#include "core/library/NextIdentifier.h"
+#include "core/db/UnitOfWork.h"
 
 namespace pelinor {
 
@@ -75,24 +76,24 @@ std::vector<Category> dishTopCategories()
     return readCategories(db, "SELECT * FROM CookType WHERE  CookTypePID =0");
 }
 
-LibraryOutcome addDishCategory(const std::string& parentName, const std::string& name)
+Outcome<int> addDishCategory(const std::string& parentName, const std::string& name)
 {
     if (name.empty()) {
-        return LibraryOutcome::refused(kNameEmpty);
+        return refuse(kNameEmpty);
     }
-    DatabaseConnection db(CookDb);
+    UnitOfWork work(CookDb);
+    CppSQLite3DB& db = work.db();
     const auto parentId = parentIdNamed(db, parentName);
     if (!parentId) {
-        return LibraryOutcome::refused(kNoParent);
+        return refuse(kNoParent);
     }
-    TransactionGuard transaction(db);
     if (siblingNamed(db, *parentId, name, 0)) {
-        return LibraryOutcome::refused(kNameTaken);
+        return refuse(kNameTaken);
     }
-    const int id = nextIdentifier(db, "SELECT * FROM CookType ORDER BY CookTypeID DESC");
+    const int id = nextId(db, "CookType", "CookTypeID", 1);
     db.execQuery(formatSql("INSERT INTO CookType VALUES('%d','%d','%s')", id, *parentId, name));
-    transaction.commit();
-    return LibraryOutcome::made(id);
+    work.commit();
+    return id;
 }
 
 std::optional<Category> loadDishCategory(const std::string& name, const std::string& parentName)
@@ -106,43 +107,43 @@ std::optional<Category> loadDishCategory(const std::string& name, const std::str
     return std::nullopt;
 }
 
-LibraryOutcome saveDishCategory(const Category& loaded, const std::string& parentName, const std::string& newName)
+Outcome<int> saveDishCategory(const Category& loaded, const std::string& parentName, const std::string& newName)
 {
     // Like food categories, a category is found by its name under its parent; keep that unambiguous.
     if (newName.empty()) {
-        return LibraryOutcome::refused(kNameEmpty);
+        return refuse(kNameEmpty);
     }
-    DatabaseConnection db(CookDb);
-    TransactionGuard transaction(db);
+    UnitOfWork work(CookDb);
+    CppSQLite3DB& db = work.db();
     if (loaded.parentId == 0) {
         if (siblingNamed(db, 0, newName, loaded.id)) {
-            return LibraryOutcome::refused(kNameTaken);
+            return refuse(kNameTaken);
         }
         db.execQuery(formatSql("UPDATE CookType SET CookTypeName ='%s'WHERE CookTypeID = '%d'", newName, loaded.id));
-        transaction.commit();
-        return LibraryOutcome::made(loaded.id);
+        work.commit();
+        return loaded.id;
     }
     const auto parentId = parentIdNamed(db, parentName);
     if (!parentId) {
-        return LibraryOutcome::refused(kNoParent);
+        return refuse(kNoParent);
     }
     if (siblingNamed(db, *parentId, newName, loaded.id)) {
-        return LibraryOutcome::refused(kNameTaken);
+        return refuse(kNameTaken);
     }
     db.execQuery(formatSql("UPDATE CookType SET CookTypePID = '%d',CookTypeName ='%s'WHERE CookTypeID = '%d'",
         *parentId, newName, loaded.id));
-    transaction.commit();
-    return LibraryOutcome::made(loaded.id);
+    work.commit();
+    return loaded.id;
 }
 
-LibraryOutcome checkDishCategoryDeletion(const std::string& name, const std::string& parentName)
+Outcome<int> checkDishCategoryDeletion(const std::string& name, const std::string& parentName)
 {
     DatabaseConnection db(CookDb);
     const int parentId = treeParentId(db, parentName);
     const auto rows = readCategories(db, formatSql("SELECT * FROM CookType WHERE CookTypeName = '%s'", name));
     const Category* category = categoryUnder(rows, parentId);
     if (!category) {
-        return LibraryOutcome::refused(kNotEmpty, kSystemPromptCaption);
+        return refuse(kNotEmpty, kSystemPromptCaption);
     }
     bool holdsItems = false;
     if (category->parentId == 0) {
@@ -153,9 +154,9 @@ LibraryOutcome checkDishCategoryDeletion(const std::string& name, const std::str
         }
     }
     if (holdsItems) {
-        return LibraryOutcome::refused(kNotEmpty, kSystemPromptCaption);
+        return refuse(kNotEmpty, kSystemPromptCaption);
     }
-    return LibraryOutcome::made(parentId);
+    return parentId;
 }
 
 void deleteDishCategory(int parentId, const std::string& name)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
 #include "core/library/CategoryTree.h"
-#include "core/library/LibraryOutcome.h"
 
 #include <optional>
 #include <string>
@@ -21,18 +21,18 @@ std::vector<Category> dishTopCategoriesByNumber();
 std::vector<Category> dishTopCategories();
 
 // Adds a second-level category under the top-level category named `parentName`.
-LibraryOutcome addDishCategory(const std::string& parentName, const std::string& name);
+Outcome<int> addDishCategory(const std::string& parentName, const std::string& name);
 
 // The category a tree item stands for: its name under the item named `parentName`.
 std::optional<Category> loadDishCategory(const std::string& name, const std::string& parentName);
 
 // Saves an edited category: a top-level one gets its new name only, a second-level one also moves
 // under the top-level category named `parentName`. Dishes are not touched.
-LibraryOutcome saveDishCategory(const Category& loaded, const std::string& parentName, const std::string& newName);
+Outcome<int> saveDishCategory(const Category& loaded, const std::string& parentName, const std::string& newName);
 
 // Whether the category of a tree item may be deleted: refused while it has second-level categories or
-// while any dish's category text contains its name. On success the outcome's id is the parent identifier.
-LibraryOutcome checkDishCategoryDeletion(const std::string& name, const std::string& parentName);
+// while any dish's category text contains its name. On success its value is the parent identifier.
+Outcome<int> checkDishCategoryDeletion(const std::string& name, const std::string& parentName);
 void deleteDishCategory(int parentId, const std::string& name);
 
 } // namespace pelinor

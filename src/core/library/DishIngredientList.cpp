@@ -1,5 +1,6 @@
 #include "core/library/DishIngredientList.h"
 
+#include "core/common/AppInfo.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
 #include "core/library/FoodRelations.h"
@@ -14,18 +15,17 @@ DishIngredientList::DishIngredientList(IncompatibilityRule rule)
 {
 }
 
-LibraryOutcome DishIngredientList::add(const std::string& foodName, const std::string& weight, const std::string& role)
+Outcome<> DishIngredientList::add(const std::string& foodName, const std::string& weight, const std::string& role)
 {
     return insert(foodName, weight, role, false);
 }
 
-LibraryOutcome DishIngredientList::addStored(
-    const std::string& foodName, const std::string& weight, const std::string& role)
+Outcome<> DishIngredientList::addStored(const std::string& foodName, const std::string& weight, const std::string& role)
 {
     return insert(foodName, weight, role, true);
 }
 
-LibraryOutcome DishIngredientList::insert(
+Outcome<> DishIngredientList::insert(
     const std::string& foodName, const std::string& weight, const std::string& role, bool keepRefused)
 {
     DishIngredient row { foodName, weight, role, true, {}, {} };
@@ -33,7 +33,7 @@ LibraryOutcome DishIngredientList::insert(
     if (foodName.empty()) {
         row.counted = false;
         m_rows.insert(m_rows.begin(), std::move(row));
-        return LibraryOutcome::made();
+        return done();
     }
     if (m_rule == IncompatibilityRule::EveryIngredient || role == kMainIngredient) {
         DatabaseConnection gright(GrightDb);
@@ -43,7 +43,7 @@ LibraryOutcome DishIngredientList::insert(
                 row.counted = false;
                 m_rows.insert(m_rows.begin(), std::move(row));
             }
-            return LibraryOutcome::refused(kIncompatibleMessage, kSystemPromptCaption);
+            return refuse(kIncompatibleMessage, kSystemPromptCaption);
         }
         row.block = incompatibilityBlock(gright, base);
     }
@@ -62,7 +62,7 @@ LibraryOutcome DishIngredientList::insert(
         }
     }
     m_rows.insert(m_rows.begin(), std::move(row));
-    return LibraryOutcome::made();
+    return done();
 }
 
 void DishIngredientList::remove(std::size_t row)

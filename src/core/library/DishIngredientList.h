@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/common/NutrientVector.h"
-#include "core/library/LibraryOutcome.h"
+#include "core/common/Outcome.h"
 
 #include <array>
 #include <string>
@@ -45,11 +45,11 @@ public:
 
     // Puts an ingredient at the top of the list, after the incompatibility check. A refusal (with
     // its message and caption) leaves everything as it was.
-    LibraryOutcome add(const std::string& foodName, const std::string& weight, const std::string& role);
+    Outcome<> add(const std::string& foodName, const std::string& weight, const std::string& role);
 
     // Puts an ingredient of a stored dish at the top. A main ingredient the check refuses is listed
     // but not counted; the refusal is returned for the message.
-    LibraryOutcome addStored(const std::string& foodName, const std::string& weight, const std::string& role);
+    Outcome<> addStored(const std::string& foodName, const std::string& weight, const std::string& role);
 
     // Removes the row at `row` (0 is the top) and everything it contributed.
     void remove(std::size_t row);
@@ -72,8 +72,7 @@ public:
     float totalWeight() const;
 
 private:
-    LibraryOutcome insert(
-        const std::string& foodName, const std::string& weight, const std::string& role, bool keepRefused);
+    Outcome<> insert(const std::string& foodName, const std::string& weight, const std::string& role, bool keepRefused);
 
     IncompatibilityRule m_rule;
     std::vector<DishIngredient> m_rows;

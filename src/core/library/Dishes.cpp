@@ -1,9 +1,10 @@
 #include "core/library/Dishes.h"
 
+#include "core/common/AppInfo.h"
 #include "core/db/DatabaseConnection.h"
+#include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
-#include "core/db/TransactionGuard.h"
-#include "core/library/NextIdentifier.h"
+#include "core/db/UnitOfWork.h"
 
 #include <algorithm>
 
@@ -41,16 +42,16 @@ std::optional<std::vector<int>> foodIdsOf(CppSQLite3DB& cook, const DishIngredie
     return ids;
 }
 
-LibraryOutcome checkDish(CppSQLite3DB& cook, int ownId, const DishTexts& texts)
+Outcome<int> checkDish(CppSQLite3DB& cook, int ownId, const DishTexts& texts)
 {
     if (texts.name.empty()) {
-        return LibraryOutcome::refused(kNameEmpty);
+        return refuse(kNameEmpty);
     }
     // Set meals, plans and the meal-time table name dishes by name: two dishes of one name corrupt them.
     if (otherDishNamed(cook, texts.name, ownId)) {
-        return LibraryOutcome::refused(kDishExists);
+        return refuse(kDishExists);
     }
-    return LibraryOutcome::made(ownId);
+    return ownId;
 }
 
 // Writes the ingredient rows (top first) and the dish row, inside the caller's transaction.
@@ -64,7 +65,7 @@ void writeDish(CppSQLite3DB& cook,
     const auto& rows = ingredients.rows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         totalWeight += weightOfText(rows[i].weight);
-        const int rowId = nextIdentifier(cook, "SELECT * FROM CookFood ORDER BY CookFoodID DESC");
+        const int rowId = nextId(cook, "CookFood", "CookFoodID", 1);
         cook.execQuery(formatSql("INSERT INTO CookFood VALUES('%d','%d','%d','%s','%s')", rowId, cookId, foodIds[i],
             rows[i].role, rows[i].weight));
     }
@@ -123,56 +124,61 @@ std::optional<LoadedDish> loadDish(const std::string& cookId)
         }
         food.finalize();
         auto outcome = dish.ingredients.addStored(foodName, row.weight, row.role);
-        if (!outcome.done()) {
-            dish.refusals.push_back(std::move(outcome));
+        if (!outcome.ok()) {
+            dish.refusals.push_back(outcome.refusal());
         }
     }
     return dish;
 }
 
-LibraryOutcome addDish(const DishTexts& texts, const DishIngredientList& ingredients)
+Outcome<int> addDish(CppSQLite3DB& cook, const DishTexts& texts, const DishIngredientList& ingredients)
 {
-    DatabaseConnection cook(CookDb);
-    if (auto refusal = checkDish(cook, 0, texts); !refusal.done()) {
+    if (auto refusal = checkDish(cook, 0, texts); !refusal.ok()) {
         return refusal;
     }
     // Every food is looked up before anything is written, so a missing food leaves no half-saved dish.
     const auto foodIds = foodIdsOf(cook, ingredients);
     if (!foodIds) {
-        return LibraryOutcome::refused(kFoodIdMissing, kSystemPromptCaption);
+        return refuse(kFoodIdMissing, kSystemPromptCaption);
     }
-    TransactionGuard transaction(cook);
-    const int cookId = nextIdentifier(cook, "SELECT * FROM CookShow ORDER BY CookID DESC");
+    const int cookId = nextId(cook, "CookShow", "CookID", 1);
     writeDish(cook, cookId, texts, ingredients, *foodIds);
-    transaction.commit();
-    return LibraryOutcome::made(cookId);
+    return cookId;
 }
 
-LibraryOutcome saveEditedDish(int cookId, const DishTexts& texts, const DishIngredientList& ingredients)
+Outcome<int> addDish(const DishTexts& texts, const DishIngredientList& ingredients)
 {
-    DatabaseConnection cook(CookDb);
-    if (auto refusal = checkDish(cook, cookId, texts); !refusal.done()) {
+    return inUnitOfWork(CookDb, {}, [&](CppSQLite3DB& cook) { return addDish(cook, texts, ingredients); });
+}
+
+Outcome<int> saveEditedDish(
+    CppSQLite3DB& cook, int cookId, const DishTexts& texts, const DishIngredientList& ingredients)
+{
+    if (auto refusal = checkDish(cook, cookId, texts); !refusal.ok()) {
         return refusal;
     }
     const auto foodIds = foodIdsOf(cook, ingredients);
     if (!foodIds) {
-        return LibraryOutcome::refused(kFoodIdMissing, kSystemPromptCaption);
+        return refuse(kFoodIdMissing, kSystemPromptCaption);
     }
-    TransactionGuard transaction(cook);
     cook.execQuery(formatSql("DELETE FROM CookFood WHERE CookFoodCID = '%d'", cookId));
     cook.execQuery(formatSql("DELETE FROM CookShow WHERE CookID = '%d'", cookId));
     writeDish(cook, cookId, texts, ingredients, *foodIds);
-    transaction.commit();
-    return LibraryOutcome::made(cookId);
+    return cookId;
+}
+
+Outcome<int> saveEditedDish(int cookId, const DishTexts& texts, const DishIngredientList& ingredients)
+{
+    return inUnitOfWork(
+        CookDb, {}, [&](CppSQLite3DB& cook) { return saveEditedDish(cook, cookId, texts, ingredients); });
 }
 
 void deleteDish(int cookId)
 {
-    DatabaseConnection cook(CookDb);
-    TransactionGuard transaction(cook);
-    cook.execQuery(formatSql("DELETE FROM CookFood WHERE CookFoodCID = '%d'", cookId));
-    cook.execQuery(formatSql("DELETE FROM CookShow WHERE CookID = '%d'", cookId));
-    transaction.commit();
+    UnitOfWork work(CookDb);
+    work.db().execQuery(formatSql("DELETE FROM CookFood WHERE CookFoodCID = '%d'", cookId));
+    work.db().execQuery(formatSql("DELETE FROM CookShow WHERE CookID = '%d'", cookId));
+    work.commit();
 }
 
 } // namespace pelinor

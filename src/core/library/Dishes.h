@@ -1,13 +1,15 @@
 #pragma once
 
+#include "core/common/Outcome.h"
 #include "core/library/DishIngredientList.h"
-#include "core/library/LibraryOutcome.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace pelinor {
+
+class CppSQLite3DB;
 
 // The filter of the dish page when it opens.
 inline constexpr const char* kFirstDishFilter = "儿童";
@@ -44,18 +46,24 @@ struct LoadedDish
     int cookId = 0;
     DishTexts texts;
     DishIngredientList ingredients { IncompatibilityRule::MainIngredientsOnly };
-    std::vector<LibraryOutcome> refusals; // main ingredients the check refused while loading
+    std::vector<Refusal> refusals; // main ingredients the check refused while loading
 };
 
 // The dish with that CookID (given as the list shows it), its ingredients run through the edit
 // dialog's rule.
 std::optional<LoadedDish> loadDish(const std::string& cookId);
 
-// Saves a new dish with its ingredients. The outcome's id is the new CookID.
-LibraryOutcome addDish(const DishTexts& texts, const DishIngredientList& ingredients);
+// Saves a new dish with its ingredients: the checks, the new CookID and the rows in one transaction.
+// Its value is the new CookID.
+Outcome<int> addDish(const DishTexts& texts, const DishIngredientList& ingredients);
+// The same on the cook file's connection of a caller's unit of work; nothing is committed here.
+Outcome<int> addDish(CppSQLite3DB& cook, const DishTexts& texts, const DishIngredientList& ingredients);
 
-// Replaces a dish and all its ingredient rows under the same CookID.
-LibraryOutcome saveEditedDish(int cookId, const DishTexts& texts, const DishIngredientList& ingredients);
+// Replaces a dish and all its ingredient rows under the same CookID, checks included, in one
+// transaction.
+Outcome<int> saveEditedDish(int cookId, const DishTexts& texts, const DishIngredientList& ingredients);
+Outcome<int> saveEditedDish(
+    CppSQLite3DB& cook, int cookId, const DishTexts& texts, const DishIngredientList& ingredients);
 
 // Deletes the dish of that CookID with its ingredient rows.
 void deleteDish(int cookId);

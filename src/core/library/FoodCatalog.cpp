@@ -1,11 +1,12 @@
 #include "core/library/FoodCatalog.h"
 
+#include "core/common/AppInfo.h"
 #include "core/db/DatabaseConnection.h"
+#include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
-#include "core/db/TransactionGuard.h"
+#include "core/db/UnitOfWork.h"
 #include "core/library/FoodCategories.h"
 #include "core/library/FoodRelations.h"
-#include "core/library/NextIdentifier.h"
 #include "core/library/PinyinInitial.h"
 
 #include <algorithm>
@@ -130,14 +131,13 @@ void insertFoodShow(CppSQLite3DB& cook,
     cook.execQuery(formatSqlArgs(kInsertFoodShow, args));
 }
 
-void saveRelations(const FoodForm& form)
+// The relations live in the gright file, attached to the unit of work of the food's change (their
+// table names are found there without the schema name).
+void saveRelations(CppSQLite3DB& db, const FoodForm& form)
 {
-    DatabaseConnection gright(GrightDb);
-    TransactionGuard transaction(gright);
     const std::string base = foodBaseName(form.name);
-    saveFoodRelations(gright, FoodRelation::GoesWell, base, form.goesWellWith, form.goesWellNotes);
-    saveFoodRelations(gright, FoodRelation::Incompatible, base, form.incompatibleWith, form.incompatibleNotes);
-    transaction.commit();
+    saveFoodRelations(db, FoodRelation::GoesWell, base, form.goesWellWith, form.goesWellNotes);
+    saveFoodRelations(db, FoodRelation::Incompatible, base, form.incompatibleWith, form.incompatibleNotes);
 }
 
 } // namespace
@@ -225,80 +225,76 @@ std::optional<LoadedFood> loadFood(const std::string& name)
     return food;
 }
 
-LibraryOutcome addFood(const FoodForm& form)
+Outcome<int> addFood(const FoodForm& form)
 {
     if (form.name.empty()) {
-        return LibraryOutcome::refused(kNameEmpty);
+        return refuse(kNameEmpty);
     }
-    DatabaseConnection cook(CookDb);
+    UnitOfWork work(CookDb, { GrightDb });
+    CppSQLite3DB& cook = work.db();
     if (otherFoodNamed(cook, form.name, 0)) {
-        return LibraryOutcome::refused(kFoodExists);
+        return refuse(kFoodExists);
     }
-    const auto smallTypeId = findFoodSubCategory(form.topPosition, form.subCategoryName);
+    const auto smallTypeId = findFoodSubCategory(cook, form.topPosition, form.subCategoryName);
     if (!smallTypeId) {
-        return LibraryOutcome::refused(kNoCategoryOnAdd);
+        return refuse(kNoCategoryOnAdd);
     }
-    {
-        TransactionGuard transaction(cook);
-        const int foodId = nextIdentifier(cook, "SELECT * FROM FoodShow ORDER BY FoodID DESC");
-        cook.execQuery(formatSql("INSERT INTO FoodCollocation VALUES('%d','%s','%s','%s','%s','%s','%s')", foodId,
-            form.jieshao, form.gongxiao, form.tiaoxuan, form.chucang, form.xingwei, ""));
-        insertFoodShow(cook, foodId, form.topPosition + 1, *smallTypeId, form.name, form.nutrients, "");
-        transaction.commit();
-    }
+    const int foodId = nextId(cook, "FoodShow", "FoodID", 1);
+    cook.execQuery(formatSql("INSERT INTO FoodCollocation VALUES('%d','%s','%s','%s','%s','%s','%s')", foodId,
+        form.jieshao, form.gongxiao, form.tiaoxuan, form.chucang, form.xingwei, ""));
+    insertFoodShow(cook, foodId, form.topPosition + 1, *smallTypeId, form.name, form.nutrients, "");
     // The relations go in pair by pair under the base name, exactly as an edit stores them, so that
     // the edit dialog and the dishes' incompatibility check find what was entered here.
-    saveRelations(form);
-    return LibraryOutcome::made(*smallTypeId);
+    saveRelations(cook, form);
+    work.commit();
+    return *smallTypeId;
 }
 
-LibraryOutcome saveEditedFood(const LoadedFood& loaded, const FoodForm& form)
+Outcome<int> saveEditedFood(const LoadedFood& loaded, const FoodForm& form)
 {
-    const auto smallTypeId = findFoodSubCategory(form.topPosition, form.subCategoryName);
+    UnitOfWork work(CookDb, { GrightDb });
+    CppSQLite3DB& cook = work.db();
+    const auto smallTypeId = findFoodSubCategory(cook, form.topPosition, form.subCategoryName);
     if (!smallTypeId) {
-        return LibraryOutcome::refused(kNoCategoryOnEdit);
+        return refuse(kNoCategoryOnEdit);
     }
     if (form.name.empty()) {
-        return LibraryOutcome::refused(kNameEmpty);
+        return refuse(kNameEmpty);
     }
-    DatabaseConnection cook(CookDb);
     // Plans, set meals and the meal-time table name foods by name: two foods of one name corrupt them.
     if (otherFoodNamed(cook, form.name, loaded.foodId)) {
-        return LibraryOutcome::refused(kFoodExists);
+        return refuse(kFoodExists);
     }
-    {
-        TransactionGuard transaction(cook);
-        const bool hasTexts
-            = !cook.execQuery(formatSql("SELECT * FROM FoodCollocation WHERE  CollocationID ='%d'", loaded.foodId))
-                   .eof();
-        if (hasTexts) {
-            cook.execQuery(formatSql("UPDATE FoodCollocation SET CollocationJieshao = '%s',CollocationGongxiao = "
-                                     "'%s',CollocationTiaoxuan='%s',CollocationChucang = '%s',CollocationXingwei = "
-                                     "'%s',CollocationPhoto = '%s' WHERE CollocationID = '%d'",
-                form.jieshao, form.gongxiao, form.tiaoxuan, form.chucang, form.xingwei, loaded.photo, loaded.foodId));
-        } else {
-            // A food without its descriptive row would lose the texts just typed to an UPDATE of nothing.
-            cook.execQuery(formatSql("INSERT INTO FoodCollocation VALUES('%d','%s','%s','%s','%s','%s','%s')",
-                loaded.foodId, form.jieshao, form.gongxiao, form.tiaoxuan, form.chucang, form.xingwei, loaded.photo));
-        }
-        cook.execQuery(formatSql("DELETE FROM FoodShow WHERE FoodID = '%d'", loaded.foodId));
-        insertFoodShow(cook, loaded.foodId, form.topPosition + 1, *smallTypeId, form.name, form.nutrients,
-            photoOfFood(loaded.photo));
-        transaction.commit();
+    const bool hasTexts
+        = !cook.execQuery(formatSql("SELECT * FROM FoodCollocation WHERE  CollocationID ='%d'", loaded.foodId)).eof();
+    if (hasTexts) {
+        cook.execQuery(formatSql("UPDATE FoodCollocation SET CollocationJieshao = '%s',CollocationGongxiao = "
+                                 "'%s',CollocationTiaoxuan='%s',CollocationChucang = '%s',CollocationXingwei = "
+                                 "'%s',CollocationPhoto = '%s' WHERE CollocationID = '%d'",
+            form.jieshao, form.gongxiao, form.tiaoxuan, form.chucang, form.xingwei, loaded.photo, loaded.foodId));
+    } else {
+        // A food without its descriptive row would lose the texts just typed to an UPDATE of nothing.
+        cook.execQuery(formatSql("INSERT INTO FoodCollocation VALUES('%d','%s','%s','%s','%s','%s','%s')",
+            loaded.foodId, form.jieshao, form.gongxiao, form.tiaoxuan, form.chucang, form.xingwei, loaded.photo));
     }
-    saveRelations(form);
-    return LibraryOutcome::made(*smallTypeId);
+    cook.execQuery(formatSql("DELETE FROM FoodShow WHERE FoodID = '%d'", loaded.foodId));
+    insertFoodShow(
+        cook, loaded.foodId, form.topPosition + 1, *smallTypeId, form.name, form.nutrients, photoOfFood(loaded.photo));
+    saveRelations(cook, form);
+    work.commit();
+    return *smallTypeId;
 }
 
-LibraryOutcome deleteFood(const std::string& name)
+Outcome<int> deleteFood(const std::string& name)
 {
-    DatabaseConnection cook(CookDb);
+    UnitOfWork work(CookDb);
+    CppSQLite3DB& cook = work.db();
     int foodId = 0;
     int smallTypeId = 0;
     {
         auto query = cook.execQuery(formatSql("SELECT * FROM FoodShow WHERE FoodName = '%s'", name));
         if (query.eof()) {
-            return LibraryOutcome::made(0);
+            return 0;
         }
         foodId = query.getIntField(0);
         smallTypeId = query.getIntField(2);
@@ -306,13 +302,12 @@ LibraryOutcome deleteFood(const std::string& name)
     // Dishes name their foods by identifier: a deleted food would silently drop out of their
     // nutrients and could no longer be saved with them.
     if (!cook.execQuery(formatSql("SELECT * FROM CookFood WHERE CookFoodFID = '%d'", foodId)).eof()) {
-        return LibraryOutcome::refused(kUsedByDish, kSystemPromptCaption);
+        return refuse(kUsedByDish, kSystemPromptCaption);
     }
-    TransactionGuard transaction(cook);
     cook.execQuery(formatSql("DELETE  FROM FoodShow WHERE FoodName = '%s'", name));
     cook.execQuery(formatSql("DELETE  FROM FoodCollocation WHERE CollocationID = '%d'", foodId));
-    transaction.commit();
-    return LibraryOutcome::made(smallTypeId);
+    work.commit();
+    return smallTypeId;
 }
 
 } // namespace pelinor

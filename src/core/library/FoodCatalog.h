@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/common/NutrientVector.h"
-#include "core/library/LibraryOutcome.h"
+#include "core/common/Outcome.h"
 
 #include <optional>
 #include <string>
@@ -58,14 +58,14 @@ struct LoadedFood
 
 std::optional<LoadedFood> loadFood(const std::string& name);
 
-// Adds a food with its descriptive texts and relations. The outcome's id is its second-level category.
-LibraryOutcome addFood(const FoodForm& form);
+// Adds a food with its descriptive texts and relations. Its value is its second-level category.
+Outcome<int> addFood(const FoodForm& form);
 
-// Writes an edited food back under its identifier. The outcome's id is its second-level category.
-LibraryOutcome saveEditedFood(const LoadedFood& loaded, const FoodForm& form);
+// Writes an edited food back under its identifier. Its value is its second-level category.
+Outcome<int> saveEditedFood(const LoadedFood& loaded, const FoodForm& form);
 
-// Deletes the food of that name with its descriptive texts. The outcome's id is the second-level
+// Deletes the food of that name with its descriptive texts. Its value is the second-level
 // category it was in (0 when no food has the name).
-LibraryOutcome deleteFood(const std::string& name);
+Outcome<int> deleteFood(const std::string& name);
 
 } // namespace pelinor

@@ -1,9 +1,10 @@
 #include "core/library/FoodCategories.h"
 
+#include "core/common/AppInfo.h"
 #include "core/db/DatabaseConnection.h"
+#include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
-#include "core/db/TransactionGuard.h"
-#include "core/library/NextIdentifier.h"
+#include "core/db/UnitOfWork.h"
 
 namespace pelinor {
 
@@ -61,12 +62,11 @@ std::vector<Category> foodSubCategories(int topId)
     return readCategories(db, formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d'", topId));
 }
 
-std::optional<int> findFoodSubCategory(int topPosition, const std::string& name)
+std::optional<int> findFoodSubCategory(CppSQLite3DB& db, int topPosition, const std::string& name)
 {
     if (topPosition < 0 || name.empty()) {
         return std::nullopt;
     }
-    DatabaseConnection db(CookDb);
     auto query = db.execQuery(
         formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d' AND FoodTypeName = '%s'", topPosition + 1, name));
     if (query.eof()) {
@@ -75,26 +75,32 @@ std::optional<int> findFoodSubCategory(int topPosition, const std::string& name)
     return query.getIntField(0);
 }
 
-LibraryOutcome addFoodCategory(const std::string& parentName, const std::string& name)
+std::optional<int> findFoodSubCategory(int topPosition, const std::string& name)
+{
+    DatabaseConnection db(CookDb);
+    return findFoodSubCategory(db, topPosition, name);
+}
+
+Outcome<int> addFoodCategory(const std::string& parentName, const std::string& name)
 {
     if (name.empty()) {
-        return LibraryOutcome::refused(kNameEmpty);
+        return refuse(kNameEmpty);
     }
-    DatabaseConnection db(CookDb);
+    UnitOfWork work(CookDb);
+    CppSQLite3DB& db = work.db();
     // The parent list offers top-level categories only; a second-level namesake must not become the parent.
     const auto parents = readCategories(db, formatSql("SELECT * FROM FoodType WHERE  FoodTypeName ='%s'", parentName));
     const Category* parent = categoryUnder(parents, 0);
     if (!parent) {
-        return LibraryOutcome::refused(kNoParent);
+        return refuse(kNoParent);
     }
-    TransactionGuard transaction(db);
     if (siblingNamed(db, parent->id, name, 0)) {
-        return LibraryOutcome::refused(kNameTaken);
+        return refuse(kNameTaken);
     }
-    const int id = nextIdentifier(db, "SELECT * FROM FoodType ORDER BY FoodTypeID DESC");
+    const int id = nextId(db, "FoodType", "FoodTypeID", 1);
     db.execQuery(formatSql("INSERT INTO FoodType VALUES('%d','%d','%s')", id, parent->id, name));
-    transaction.commit();
-    return LibraryOutcome::made(id);
+    work.commit();
+    return id;
 }
 
 std::optional<Category> loadFoodCategory(const std::string& name, const std::string& parentName)
@@ -108,39 +114,39 @@ std::optional<Category> loadFoodCategory(const std::string& name, const std::str
     return std::nullopt;
 }
 
-LibraryOutcome saveFoodCategory(const Category& loaded, int parentPosition, const std::string& newName)
+Outcome<int> saveFoodCategory(const Category& loaded, int parentPosition, const std::string& newName)
 {
     // Foods are filed by (parent, name): an empty or repeated name would make a category unreachable
     // or send the foods of one category into its namesake on their next edit.
     if (newName.empty()) {
-        return LibraryOutcome::refused(kEditedNameEmpty);
+        return refuse(kEditedNameEmpty);
     }
-    DatabaseConnection db(CookDb);
-    TransactionGuard transaction(db);
+    UnitOfWork work(CookDb);
+    CppSQLite3DB& db = work.db();
     if (loaded.parentId == 0) {
         if (siblingNamed(db, 0, newName, loaded.id)) {
-            return LibraryOutcome::refused(kNameTaken);
+            return refuse(kNameTaken);
         }
         db.execQuery(formatSql("UPDATE FoodType SET FoodTypeName ='%s'WHERE FoodTypeID = '%d'", newName, loaded.id));
-        transaction.commit();
-        return LibraryOutcome::made(loaded.id);
+        work.commit();
+        return loaded.id;
     }
     if (parentPosition < 0) {
-        return LibraryOutcome::refused(kNoParent);
+        return refuse(kNoParent);
     }
     const int parentId = parentPosition + 1;
     if (siblingNamed(db, parentId, newName, loaded.id)) {
-        return LibraryOutcome::refused(kNameTaken);
+        return refuse(kNameTaken);
     }
     db.execQuery(formatSql("UPDATE FoodType SET FoodTypePID = '%d',FoodTypeName ='%s'WHERE FoodTypeID = '%d'", parentId,
         newName, loaded.id));
     db.execQuery(
         formatSql("UPDATE FoodShow SET FoodBigTypeID = '%d'WHERE FoodSmallTypeID = '%d'", parentId, loaded.id));
-    transaction.commit();
-    return LibraryOutcome::made(loaded.id);
+    work.commit();
+    return loaded.id;
 }
 
-LibraryOutcome checkFoodCategoryDeletion(const std::string& name, const std::string& parentName)
+Outcome<int> checkFoodCategoryDeletion(const std::string& name, const std::string& parentName)
 {
     DatabaseConnection db(CookDb);
     const int parentId = topCategoryId(db, parentName);
@@ -148,15 +154,15 @@ LibraryOutcome checkFoodCategoryDeletion(const std::string& name, const std::str
     const auto rows = readCategories(db, formatSql("SELECT * FROM FoodType WHERE FoodTypeName = '%s'", name));
     const Category* category = categoryUnder(rows, parentId);
     if (!category) {
-        return LibraryOutcome::refused(kNotEmpty, kSystemPromptCaption);
+        return refuse(kNotEmpty, kSystemPromptCaption);
     }
     const std::string holdings = category->parentId != 0
         ? formatSql("SELECT * FROM FoodShow WHERE FoodSmallTypeID = '%d'", category->id)
         : formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d'", category->id);
     if (!db.execQuery(holdings).eof()) {
-        return LibraryOutcome::refused(kNotEmpty, kSystemPromptCaption);
+        return refuse(kNotEmpty, kSystemPromptCaption);
     }
-    return LibraryOutcome::made(parentId);
+    return parentId;
 }
 
 void deleteFoodCategory(int parentId, const std::string& name)

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "core/common/Outcome.h"
 #include "core/library/CategoryTree.h"
-#include "core/library/LibraryOutcome.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace pelinor {
+
+class CppSQLite3DB;
 
 // The two-level food category tree (FoodType). Top-level categories come with the initial data and
 // are numbered 1 to N in stored order, so a drop-down position p stands for the category p + 1.
@@ -23,9 +25,11 @@ std::vector<Category> foodSubCategories(int topId);
 
 // The second-level category of that name under the top-level category at `topPosition`.
 std::optional<int> findFoodSubCategory(int topPosition, const std::string& name);
+// The same on the cook file's connection of a caller's unit of work.
+std::optional<int> findFoodSubCategory(CppSQLite3DB& db, int topPosition, const std::string& name);
 
 // Adds a second-level category under the top-level category named `parentName`.
-LibraryOutcome addFoodCategory(const std::string& parentName, const std::string& name);
+Outcome<int> addFoodCategory(const std::string& parentName, const std::string& name);
 
 // The category a tree item stands for: its name under the tree item named `parentName` (the root
 // item or a top-level category).
@@ -33,11 +37,11 @@ std::optional<Category> loadFoodCategory(const std::string& name, const std::str
 
 // Saves an edited category. A top-level category only gets its new name; a second-level one moves
 // under the top-level category at `parentPosition`, taking its foods along.
-LibraryOutcome saveFoodCategory(const Category& loaded, int parentPosition, const std::string& newName);
+Outcome<int> saveFoodCategory(const Category& loaded, int parentPosition, const std::string& newName);
 
 // Whether the category of a tree item may be deleted: refused while it holds categories or foods.
-// On success the outcome's id is the parent identifier the deletion needs.
-LibraryOutcome checkFoodCategoryDeletion(const std::string& name, const std::string& parentName);
+// On success its value is the parent identifier the deletion needs.
+Outcome<int> checkFoodCategoryDeletion(const std::string& name, const std::string& parentName);
 void deleteFoodCategory(int parentId, const std::string& name);
 
 } // namespace pelinor

@@ -1,8 +1,8 @@
 #include "core/library/FoodRelations.h"
 
 #include "core/db/CppSQLite3DB.h"
+#include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
-#include "core/library/NextIdentifier.h"
 
 namespace pelinor {
 
@@ -14,7 +14,8 @@ struct RelationStatements
     const char* findPair;
     const char* update;
     const char* insert;
-    const char* allRows;
+    const char* table;
+    const char* idColumn;
 };
 
 const RelationStatements& statementsOf(FoodRelation relation)
@@ -25,7 +26,8 @@ const RelationStatements& statementsOf(FoodRelation relation)
         "'%s'AND BarterObjects = '%s')",
         "UPDATE FoodBarter SET BarterDescription = '%s' WHERE BarterID = '%d'",
         "INSERT INTO FoodBarter VALUES('%d','%s','%s','%s','%d')",
-        "SELECT * FROM FoodBarter ORDER BY BarterID DESC",
+        "FoodBarter",
+        "BarterID",
     };
     static const RelationStatements phaseg {
         "SELECT * FROM  FoodPhaseg  WHERE PhasegSubject = '%s'",
@@ -33,7 +35,8 @@ const RelationStatements& statementsOf(FoodRelation relation)
         "'%s'AND PhasegObjects = '%s')",
         "UPDATE FoodPhaseg SET PhasegDescription = '%s' WHERE PhasegID = '%d'",
         "INSERT INTO FoodPhaseg VALUES('%d','%s','%s','%s','%d')",
-        "SELECT * FROM FoodPhaseg ORDER BY PhasegID DESC",
+        "FoodPhaseg",
+        "PhasegID",
     };
     return relation == FoodRelation::GoesWell ? barter : phaseg;
 }
@@ -99,7 +102,7 @@ void saveFoodRelations(CppSQLite3DB& gright,
         auto pair = gright.execQuery(formatSql(sql.findPair, baseName, other, other, baseName));
         if (pair.eof()) {
             pair.finalize();
-            const int id = nextIdentifier(gright, sql.allRows);
+            const int id = nextId(gright, sql.table, sql.idColumn, 1);
             gright.execQuery(formatSql(sql.insert, id, baseName, other, description, 2));
         } else {
             const int id = pair.getIntField(0);

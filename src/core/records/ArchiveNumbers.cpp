@@ -67,6 +67,11 @@ int studentSequence(const std::string& studentId)
 int classPosition(const std::string& className)
 {
     DatabaseConnection db(RecordDb);
+    return classPosition(db, className);
+}
+
+int classPosition(CppSQLite3DB& db, const std::string& className)
+{
     auto query = db.execQuery("SELECT * FROM ClassInfo");
     for (int position = 0; !query.eof(); query.nextRow(), ++position) {
         if (query.getStringField(1) == className) {

@@ -4,6 +4,8 @@
 
 namespace pelinor {
 
+class CppSQLite3DB;
+
 // Archive numbers (ArchID): the two-digit year of today followed by a six-digit running number
 // that starts again at 000000 every year. The next free number of the current year.
 std::string newArchiveId();
@@ -24,5 +26,7 @@ std::string studentNumberForForm(const std::string& archId, const std::string& c
 
 // The position of a class in the stored class order; -1 when there is no such class.
 int classPosition(const std::string& className);
+// The same on the record file's connection of a caller's unit of work.
+int classPosition(CppSQLite3DB& db, const std::string& className);
 
 } // namespace pelinor

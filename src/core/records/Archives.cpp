@@ -6,7 +6,7 @@
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
-#include "core/db/TransactionGuard.h"
+#include "core/db/UnitOfWork.h"
 
 #include <cmath>
 
@@ -67,24 +67,25 @@ std::vector<ArchiveRecord> archivesOfClass(const std::string& className)
     return archivesOf(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", className));
 }
 
-RecordOutcome saveArchive(ArchiveRecord a)
+Outcome<> saveArchive(ArchiveRecord a)
 {
     a.archName = trimmedText(a.archName);
     a.height = trimmedText(a.height);
     a.weight = trimmedText(a.weight);
     if (a.archName.empty()) {
-        return RecordOutcome::refused("姓名不能为空");
+        return refuse("姓名不能为空");
     }
     // A height or weight of 0 would grade the child as severely obese; it is no measurement.
     if (!isMeasurement(a.height)) {
-        return RecordOutcome::refused("请输入身高！");
+        return refuse("请输入身高！");
     }
     if (!isMeasurement(a.weight)) {
-        return RecordOutcome::refused("请输入体重");
+        return refuse("请输入体重");
     }
     a.createdTime = programClock().now().timeStampText();
 
-    DatabaseConnection db(RecordDb);
+    UnitOfWork work(RecordDb);
+    CppSQLite3DB& db = work.db();
     const bool exists = !db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE ArchID = '%s'", a.archId)).eof();
     if (!exists) {
         db.execQuery(formatSql("INSERT INTO ArchivesBase VALUES('%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
@@ -102,41 +103,37 @@ RecordOutcome saveArchive(ArchiveRecord a)
             a.studentId, a.hjCla, a.address, a.guardianName, a.guardianTel, a.guardianRelation, a.aboBlood, a.rhBlood,
             a.allergy, a.ill, a.disable, a.createdTime, a.lcbx, a.archId));
     }
-    return RecordOutcome::done();
+    work.commit();
+    return done();
 }
 
 void deleteArchive(const std::string& archId)
 {
+    // The child's plans (pantry), examinations and vaccinations (sysmanager), attendance and the
+    // archive itself go together or not at all.
+    UnitOfWork work(RecordDb, { PantryDb, SysManagerDb });
+    CppSQLite3DB& db = work.db();
+    const std::string pantry = UnitOfWork::schemaName(PantryDb);
+    const std::string sysmanager = UnitOfWork::schemaName(SysManagerDb);
     // Group plans and stray rows carry an empty archive number: an archive without one (a damaged
     // row) takes nothing else with it.
     if (!archId.empty()) {
-        DatabaseConnection pantry(PantryDb);
-        TransactionGuard transaction(pantry);
         std::vector<int> plans;
-        for (auto query = pantry.execQuery(formatSql("SELECT * FROM PantryRecord WHERE subJectID = '%s'", archId));
+        for (auto query
+             = db.execQuery(formatSql("SELECT * FROM " + pantry + ".PantryRecord WHERE subJectID = '%s'", archId));
              !query.eof(); query.nextRow()) {
             plans.push_back(query.getIntField(0));
         }
         for (const int plan : plans) {
-            pantry.execQuery(formatSql("DELETE  FROM PantryCook WHERE PcookPID = '%d'", plan));
+            db.execQuery(formatSql("DELETE  FROM " + pantry + ".PantryCook WHERE PcookPID = '%d'", plan));
         }
-        pantry.execQuery(formatSql("DELETE  FROM PantryRecord WHERE subJectID = '%s'", archId));
-        transaction.commit();
+        db.execQuery(formatSql("DELETE  FROM " + pantry + ".PantryRecord WHERE subJectID = '%s'", archId));
+        db.execQuery(formatSql("DELETE  FROM " + sysmanager + ".KqCheckIn WHERE StudentID = '%s'", archId));
+        db.execQuery(formatSql("DELETE  FROM " + sysmanager + ".YmCheckIn WHERE ArchID = '%s'", archId));
+        db.execQuery(formatSql("DELETE  FROM main.KaoQin WHERE ArchID = '%s'", archId));
     }
-    if (!archId.empty()) {
-        DatabaseConnection sysmanager(SysManagerDb);
-        TransactionGuard transaction(sysmanager);
-        sysmanager.execQuery(formatSql("DELETE  FROM KqCheckIn WHERE StudentID = '%s'", archId));
-        sysmanager.execQuery(formatSql("DELETE  FROM YmCheckIn WHERE ArchID = '%s'", archId));
-        transaction.commit();
-    }
-    DatabaseConnection record(RecordDb);
-    TransactionGuard transaction(record);
-    if (!archId.empty()) {
-        record.execQuery(formatSql("DELETE  FROM KaoQin WHERE ArchID = '%s'", archId));
-    }
-    record.execQuery(formatSql("DELETE  FROM ArchivesBase WHERE ArchID = '%s'", archId));
-    transaction.commit();
+    db.execQuery(formatSql("DELETE  FROM main.ArchivesBase WHERE ArchID = '%s'", archId));
+    work.commit();
 }
 
 } // namespace pelinor

@@ -18,15 +18,15 @@ std::vector<ChildRef> pickableChildren(const std::string& className)
     return children;
 }
 
-RecordOutcome checkChildPick(const std::string& className, const std::string& archId)
+Outcome<> checkChildPick(const std::string& className, const std::string& archId)
 {
     if (className.empty()) {
-        return RecordOutcome::refused("请选择班级！");
+        return refuse("请选择班级！");
     }
     if (archId.empty()) {
-        return RecordOutcome::refused("请选择对象！");
+        return refuse("请选择对象！");
     }
-    return RecordOutcome::done();
+    return done();
 }
 
 } // namespace pelinor

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
 #include "core/records/Classes.h"
-#include "core/records/RecordOutcome.h"
 
 #include <string>
 #include <vector>
@@ -12,6 +12,6 @@ namespace pelinor {
 std::vector<ChildRef> pickableChildren(const std::string& className);
 
 // The picker's OK: a class and then a child must be chosen.
-RecordOutcome checkChildPick(const std::string& className, const std::string& archId);
+Outcome<> checkChildPick(const std::string& className, const std::string& archId);
 
 } // namespace pelinor

@@ -5,8 +5,9 @@
 #include "core/db/CppSQLite3DB.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
+#include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
-#include "core/db/TransactionGuard.h"
+#include "core/db/UnitOfWork.h"
 #include "core/records/ArchiveNumbers.h"
 
 #include <algorithm>
@@ -15,18 +16,18 @@ namespace pelinor {
 
 namespace {
 
-RecordOutcome checkNewName(CppSQLite3DB& db, const std::string& name)
+Outcome<> checkNewName(CppSQLite3DB& db, const std::string& name)
 {
     if (name.empty()) {
-        return RecordOutcome::refused("请填写班级名称");
+        return refuse("请填写班级名称");
     }
     if (name.find(kItemSeparator) != std::string::npos) {
-        return RecordOutcome::refused("班级名称不能含有“；”");
+        return refuse("班级名称不能含有“；”");
     }
     if (!db.execQuery(formatSql("SELECT * FROM  ClassInfo WHERE  ClassName = '%s'", name)).eof()) {
-        return RecordOutcome::refused("该名称已经存在，请重新输入！");
+        return refuse("该名称已经存在，请重新输入！");
     }
-    return RecordOutcome::done();
+    return done();
 }
 
 // The class name inside every "；" list of `table`.`column` whose rows pass `filter`, rewritten row
@@ -89,77 +90,69 @@ int findClassId(const std::string& name)
     return query.eof() ? -1 : query.getIntField(0);
 }
 
-int nextClassId()
-{
-    DatabaseConnection db(RecordDb);
-    int next = 0;
-    for (auto query = db.execQuery("SELECT *  FROM ClassInfo ORDER BY ID DESC"); !query.eof(); query.nextRow()) {
-        next = std::max(next, query.getIntField(0) + 1);
-    }
-    return next;
-}
-
 bool isProtectedClass(const std::string& name)
 {
     return name == "小班" || name == "中班" || name == "大班";
 }
 
-RecordOutcome addClass(const std::string& typedName)
+Outcome<> addClass(const std::string& typedName)
 {
     const std::string name = trimmedText(typedName);
-    const int id = nextClassId();
-    DatabaseConnection db(RecordDb);
-    if (auto refusal = checkNewName(db, name); !refusal.ok()) {
+    UnitOfWork work(RecordDb);
+    if (auto refusal = checkNewName(work.db(), name); !refusal.ok()) {
         return refusal;
     }
-    db.execQuery(formatSql("INSERT INTO ClassInfo VALUES('%d','%s')", id, name));
-    return RecordOutcome::done();
+    const int id = nextId(work.db(), "ClassInfo", "ID", 0);
+    work.db().execQuery(formatSql("INSERT INTO ClassInfo VALUES('%d','%s')", id, name));
+    work.commit();
+    return done();
 }
 
-RecordOutcome renameClass(const std::string& oldName, const std::string& typedName)
+Outcome<> renameClass(const std::string& oldName, const std::string& typedName)
 {
     const std::string newName = trimmedText(typedName);
-    DatabaseConnection db(RecordDb);
+    // The other files join this connection so that the class and every record naming it change
+    // together or not at all.
+    UnitOfWork work(RecordDb, { SysManagerDb, PantryDb, PackageDb });
+    CppSQLite3DB& db = work.db();
     auto found = db.execQuery(formatSql("SELECT * FROM ClassInfo WHERE ClassName = '%s'", oldName));
     if (found.eof()) {
-        return RecordOutcome::refused("请选择修改班级！");
+        return refuse("请选择修改班级！");
     }
     const int id = found.getIntField(0);
     found.finalize();
     if (auto refusal = checkNewName(db, newName); !refusal.ok()) {
         return refusal;
     }
-
-    // The other files join this connection so that the class and every record naming it change
-    // together or not at all.
-    db.execQuery(formatSql("ATTACH DATABASE '%s' AS sysmanager", GetDatabasePath(SysManagerDb)));
-    db.execQuery(formatSql("ATTACH DATABASE '%s' AS pantry", GetDatabasePath(PantryDb)));
-    db.execQuery(formatSql("ATTACH DATABASE '%s' AS package", GetDatabasePath(PackageDb)));
-    TransactionGuard transaction(db);
+    const std::string sysmanager = UnitOfWork::schemaName(SysManagerDb);
     db.execQuery(formatSql("UPDATE ClassInfo SET ClassName = '%s' WHERE ID = '%d'", newName, id));
     db.execQuery(formatSql("UPDATE main.ArchivesBase SET Class = '%s' WHERE Class = '%s'", newName, oldName));
     db.execQuery(formatSql("UPDATE main.KaoQin SET Class = '%s' WHERE Class = '%s'", newName, oldName));
-    db.execQuery(formatSql("UPDATE sysmanager.KqCheckIn SET Class = '%s' WHERE Class = '%s'", newName, oldName));
-    db.execQuery(formatSql("UPDATE sysmanager.YmCheckIn SET Class = '%s' WHERE Class = '%s'", newName, oldName));
+    db.execQuery(
+        formatSql("UPDATE " + sysmanager + ".KqCheckIn SET Class = '%s' WHERE Class = '%s'", newName, oldName));
+    db.execQuery(
+        formatSql("UPDATE " + sysmanager + ".YmCheckIn SET Class = '%s' WHERE Class = '%s'", newName, oldName));
     // A personal plan's subject is a child's name, never a list of classes.
+    renameListItems(db, UnitOfWork::schemaName(PantryDb) + ".PantryRecord", "PrecordID", "PrecordSujects",
+        " WHERE PrecordKind <> '个人'", oldName, newName);
     renameListItems(
-        db, "pantry.PantryRecord", "PrecordID", "PrecordSujects", " WHERE PrecordKind <> '个人'", oldName, newName);
-    renameListItems(db, "package.PackageName", "ID", "PackageObject", "", oldName, newName);
-    transaction.commit();
-    return RecordOutcome::done();
+        db, UnitOfWork::schemaName(PackageDb) + ".PackageName", "ID", "PackageObject", "", oldName, newName);
+    work.commit();
+    return done();
 }
 
-RecordOutcome deleteClass(const std::string& name)
+Outcome<> deleteClass(const std::string& name)
 {
     if (isProtectedClass(name)) {
-        return RecordOutcome::refused("不能删除小班、中班和大班！");
+        return refuse("不能删除小班、中班和大班！");
     }
-    DatabaseConnection db(RecordDb);
-    if (!db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", name)).eof()) {
-        return RecordOutcome::refused("该班内还有学生，无法删除！");
+    UnitOfWork work(RecordDb);
+    if (!work.db().execQuery(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", name)).eof()) {
+        return refuse("该班内还有学生，无法删除！");
     }
-    db.execQuery(formatSql("DELETE  FROM ClassInfo WHERE ClassName = '%s'", name));
-    return RecordOutcome::done();
+    work.db().execQuery(formatSql("DELETE  FROM ClassInfo WHERE ClassName = '%s'", name));
+    work.commit();
+    return done();
 }
 
 std::vector<ChildRef> childrenOfClass(const std::string& className)
@@ -173,23 +166,23 @@ std::vector<ChildRef> childrenOfClass(const std::string& className)
     return children;
 }
 
-RecordOutcome moveChildren(
+Outcome<> moveChildren(
     const std::string& sourceClass, const std::string& targetClass, const std::vector<std::string>& archIds)
 {
     if (targetClass.empty()) {
-        return RecordOutcome::refused("请选择目标班级");
+        return refuse("请选择目标班级");
     }
     if (targetClass == sourceClass) {
-        return RecordOutcome::refused("目标班级与调整班级不能相同");
+        return refuse("目标班级与调整班级不能相同");
     }
-    const int position = classPosition(targetClass);
+    UnitOfWork work(RecordDb);
+    CppSQLite3DB& db = work.db();
+    const int position = classPosition(db, targetClass);
     if (position < 0) {
-        return RecordOutcome::refused("请选择目标班级");
+        return refuse("请选择目标班级");
     }
     const std::string code = classCode(position);
 
-    DatabaseConnection db(RecordDb);
-    TransactionGuard transaction(db);
     for (const auto& archId : archIds) {
         // A child already in the target class (picked twice, or from an earlier class choice) keeps its number.
         auto current = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE ArchID = '%s'", archId));
@@ -210,8 +203,8 @@ RecordOutcome moveChildren(
         db.execQuery(formatSql("UPDATE ArchivesBase SET Class = '%s',StudentID = '%s' WHERE ArchID = '%s'", targetClass,
             studentId, archId));
     }
-    transaction.commit();
-    return RecordOutcome::done();
+    work.commit();
+    return done();
 }
 
 } // namespace pelinor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/records/RecordOutcome.h"
+#include "core/common/Outcome.h"
 
 #include <string>
 #include <vector>
@@ -30,24 +30,22 @@ std::vector<std::string> loadClassNames();
 // The ID of the class with this name; -1 when there is none.
 int findClassId(const std::string& name);
 
-// The largest class ID plus one; 0 for the first class.
-int nextClassId();
-
 // The three age groups, which can never be deleted.
 bool isProtectedClass(const std::string& name);
 
-// Adds a class at the end of the stored order. Refuses an empty name, a name taken, and a name
+// Adds a class at the end of the stored order under the largest ID plus one (0 for the first
+// class). Refuses an empty name, a name taken, and a name
 // holding "；" (plans and set meals list their classes separated by it).
-RecordOutcome addClass(const std::string& name);
+Outcome<> addClass(const std::string& name);
 
 // Gives the class `oldName` the name `newName`, and carries the new name to every record that
 // holds the old one: archives, attendance, examinations and vaccinations, and the class lists of
 // group plans and set meals. All of it in one transaction over the four files, so a renamed class
 // keeps its children and its plans. Refuses as addClass does.
-RecordOutcome renameClass(const std::string& oldName, const std::string& newName);
+Outcome<> renameClass(const std::string& oldName, const std::string& newName);
 
 // Deletes a class that is not one of the age groups and has no child left.
-RecordOutcome deleteClass(const std::string& name);
+Outcome<> deleteClass(const std::string& name);
 
 // The children of a class, in query order.
 std::vector<ChildRef> childrenOfClass(const std::string& className);
@@ -56,7 +54,7 @@ std::vector<ChildRef> childrenOfClass(const std::string& className);
 // with a new student number: the target's class code and the next sequence number of the target.
 // A child that is in the target class already, or has no archive, is passed over.
 // One transaction: all of them move or none.
-RecordOutcome moveChildren(
+Outcome<> moveChildren(
     const std::string& sourceClass, const std::string& targetClass, const std::vector<std::string>& archIds);
 
 } // namespace pelinor

@@ -1,11 +1,12 @@
 #include "gui/admin/CLoginDlg.h"
 
 #include "core/admin/LoginService.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/CentredRow.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 #include "gui/widgets/SkinFonts.h"
 #include "gui/widgets/WindowDragger.h"
 
@@ -116,19 +117,18 @@ QLineEdit* CLoginDlg::passwordEdit() const
 
 void CLoginDlg::onLogin()
 {
-    LoginResult result;
-    const bool checked
-        = runDatabaseWork([&] { result = LoginService::login(ss(m_userName->text()), ss(m_password->text())); });
-    if (!checked) {
+    const auto result
+        = runDatabaseWork([&] { return LoginService::login(ss(m_userName->text()), ss(m_password->text())); });
+    if (!result) {
         return;
     }
-    if (!result.ok) {
+    if (!result->ok()) {
         clearFields();
-        prompter().info(qs(result.message), qs(result.caption));
+        showRefusal(result->refusal());
         m_userName->setFocus();
         return;
     }
-    CLumarooApp::setCurrentUser(result.user);
+    Session::setCurrentUser(result->value());
     accept();
 }
 

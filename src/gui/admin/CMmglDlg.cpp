@@ -1,12 +1,13 @@
 #include "gui/admin/CMmglDlg.h"
 
 #include "core/admin/PasswordChange.h"
-#include "gui/app/CLumarooApp.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/navigation/Navigator.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/CentredRow.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 #include "gui/widgets/SkinFonts.h"
 
 #include <QGridLayout>
@@ -90,26 +91,25 @@ void CMmglDlg::onClear()
 
 void CMmglDlg::onSave()
 {
-    const CurrentUser& user = CLumarooApp::currentUser();
+    const CurrentUser& user = Session::currentUser();
     const std::string newPassword = ss(m_new->text());
-    PasswordChangeResult result;
-    if (!runDatabaseWork([&] {
-            result = PasswordChange::change(
-                user.userName, user.password, ss(m_old->text()), newPassword, ss(m_confirmation->text()));
-        })) {
+    const auto result = runDatabaseWork([&] {
+        return PasswordChange::change(
+            user.userName, user.password, ss(m_old->text()), newPassword, ss(m_confirmation->text()));
+    });
+    if (!result) {
         // Nothing was stored, so the session goes on with the old password.
         return;
     }
     onClear();
-    prompter().info(qs(result.message), qs(result.caption));
-    if (!result.ok) {
+    if (!result->ok()) {
+        showRefusal(result->refusal());
         return;
     }
-    CLumarooApp::setCurrentPassword(newPassword);
-    CLumarooApp::requestRelogin();
-    if (CLumarooDlg* window = CLumarooDlg::mainWindow()) {
-        window->close();
-    }
+    showMessage(QString::fromUtf8(PasswordChange::kSaved));
+    Session::setCurrentPassword(newPassword);
+    Session::requestRelogin();
+    navigator().closeMainWindow();
 }
 
 } // namespace pelinor

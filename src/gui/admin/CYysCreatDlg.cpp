@@ -1,9 +1,10 @@
 #include "gui/admin/CYysCreatDlg.h"
 
 #include "core/common/Clock.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 #include "gui/widgets/SkinFonts.h"
 
 #include <QComboBox>
@@ -62,6 +63,25 @@ CYysCreatDlg::CYysCreatDlg(const QString& userName, QWidget* parent)
         field->setMinimumWidth(200);
     }
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    layout->addLayout(buildForm());
+    layout->addSpacing(12);
+    layout->addLayout(buildButtons());
+
+    m_state->addItem(QString::fromUtf8(Accounts::kEnabled));
+    m_state->addItem(QString::fromUtf8(Accounts::kDisabled));
+    m_state->setCurrentIndex(0);
+    fillRoles();
+    m_role->setCurrentIndex(-1);
+
+    if (!userName.isEmpty()) {
+        loadAccount(userName);
+    }
+}
+
+QGridLayout* CYysCreatDlg::buildForm()
+{
     auto* form = new QGridLayout;
     form->setHorizontalSpacing(10);
     form->setVerticalSpacing(10);
@@ -85,50 +105,46 @@ CYysCreatDlg::CYysCreatDlg(const QString& userName, QWidget* parent)
         form->addWidget(entry.field, row, 1);
         ++row;
     }
+    return form;
+}
+
+QHBoxLayout* CYysCreatDlg::buildButtons()
+{
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 16);
-    layout->addLayout(form);
-    layout->addSpacing(12);
-    layout->addLayout(buttons);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CYysCreatDlg::onOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return buttons;
+}
 
-    m_state->addItem(QString::fromUtf8(Accounts::kEnabled));
-    m_state->addItem(QString::fromUtf8(Accounts::kDisabled));
-    m_state->setCurrentIndex(0);
-    fillRoles();
-    m_role->setCurrentIndex(-1);
-
-    if (!userName.isEmpty()) {
-        runDatabaseWork([&] {
-            const auto account = Accounts::load(ss(userName));
-            if (!account) {
-                return;
+void CYysCreatDlg::loadAccount(const QString& userName)
+{
+    runDatabaseWork([&] {
+        const auto account = Accounts::load(ss(userName));
+        if (!account) {
+            return;
+        }
+        m_loaded = *account;
+        m_editMode = true;
+        m_userName->setText(qs(account->userName));
+        m_userName->setReadOnly(true);
+        m_userName->setStyleSheet(QStringLiteral("background: rgb(238, 238, 238);"));
+        m_name->setText(qs(account->name));
+        m_telephone->setText(qs(account->telephone));
+        m_state->setCurrentIndex(account->state == Accounts::kDisabled ? 1 : 0);
+        m_password->setText(qs(account->password));
+        m_confirmation->setText(qs(account->password));
+        // The role whose number the account's role name has; none when that role is gone.
+        const int roleId = Accounts::roleIdOf(account->roleName);
+        for (int index = 0; index < m_roles.size(); ++index) {
+            if (m_roles.at(index).id == roleId) {
+                m_role->setCurrentIndex(index);
             }
-            m_loaded = *account;
-            m_editMode = true;
-            m_userName->setText(qs(account->userName));
-            m_userName->setReadOnly(true);
-            m_userName->setStyleSheet(QStringLiteral("background: rgb(238, 238, 238);"));
-            m_name->setText(qs(account->name));
-            m_telephone->setText(qs(account->telephone));
-            m_state->setCurrentIndex(account->state == Accounts::kDisabled ? 1 : 0);
-            m_password->setText(qs(account->password));
-            m_confirmation->setText(qs(account->password));
-            // The role whose number the account's role name has; none when that role is gone.
-            const int roleId = Accounts::roleIdOf(account->roleName);
-            for (int index = 0; index < m_roles.size(); ++index) {
-                if (m_roles.at(index).id == roleId) {
-                    m_role->setCurrentIndex(index);
-                }
-            }
-        });
-    }
+        }
+    });
 }
 
 bool CYysCreatDlg::createAccount(QWidget* parent)
@@ -216,17 +232,16 @@ AccountForm CYysCreatDlg::form() const
 
 void CYysCreatDlg::onOk()
 {
-    AccountForm values = form();
-    AccountResult result;
     const std::string today = programClock().today().dateText();
-    if (!runDatabaseWork([&] { result = Accounts::save(values, CLumarooApp::currentUser().userName, today); })) {
+    const auto result = runDatabaseWork([&] { return Accounts::save(form(), Session::currentUser().userName, today); });
+    if (!result) {
         return;
     }
-    if (!result.ok) {
-        if (result.clearUserName) {
+    if (!result->ok()) {
+        if (result->message() == Accounts::kUserNameTaken) {
             m_userName->clear();
         }
-        prompter().info(qs(result.message), qs(result.caption));
+        showRefusal(result->refusal());
         return;
     }
     accept();

@@ -6,6 +6,8 @@
 #include <QList>
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 
@@ -40,6 +42,12 @@ public slots:
     void onOk();
 
 private:
+    // The labelled fields, required ones marked with a red star.
+    QGridLayout* buildForm();
+    // OK and cancel.
+    QHBoxLayout* buildButtons();
+    // Shows a stored account for editing; its user name cannot be changed.
+    void loadAccount(const QString& userName);
     void fillRoles();
     AccountForm form() const;
 

@@ -3,11 +3,12 @@
 #include "core/admin/Accounts.h"
 #include "core/common/AppInfo.h"
 #include "gui/admin/CYysCreatDlg.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -118,12 +119,12 @@ void CYysglDlg::onDelete()
         return;
     }
     const std::string user = ss(selectedText(UserColumn));
-    AccountResult result;
-    if (!runDatabaseWork([&] { result = Accounts::remove(user, CLumarooApp::currentUser().userName); })) {
+    const auto result = runDatabaseWork([&] { return Accounts::remove(user, Session::currentUser().userName); });
+    if (!result) {
         return;
     }
-    if (!result.ok) {
-        prompter().info(qs(result.message), qs(result.caption));
+    if (!result->ok()) {
+        showRefusal(*result);
         return;
     }
     fill();
@@ -136,12 +137,13 @@ void CYysglDlg::onToggleState()
     }
     const std::string user = ss(selectedText(UserColumn));
     const std::string state = ss(selectedText(StateColumn));
-    AccountResult result;
-    if (!runDatabaseWork([&] { result = Accounts::toggleState(user, state, CLumarooApp::currentUser().userName); })) {
+    const auto result
+        = runDatabaseWork([&] { return Accounts::toggleState(user, state, Session::currentUser().userName); });
+    if (!result) {
         return;
     }
-    if (!result.ok) {
-        prompter().info(qs(result.message), qs(result.caption));
+    if (!result->ok()) {
+        showRefusal(*result);
         return;
     }
     fill();

@@ -1,8 +1,8 @@
 #include "gui/app/CLumarooApp.h"
 
-#include "core/admin/RolePermissions.h"
 #include "gui/admin/CLoginDlg.h"
 #include "gui/app/StartupTrace.h"
+#include "gui/session/Session.h"
 #include "gui/shell/CLumarooDlg.h"
 
 namespace pelinor {
@@ -10,8 +10,6 @@ namespace pelinor {
 namespace {
 
 CLumarooApp* g_app = nullptr;
-CurrentUser g_currentUser;
-bool g_reloginRequested = false;
 
 } // namespace
 
@@ -36,50 +34,15 @@ CLumarooApp* CLumarooApp::instance()
 int CLumarooApp::run()
 {
     for (;;) {
-        g_reloginRequested = false;
+        Session::clearReloginRequest();
         if (!runLogin()) {
             return 0;
         }
         runMainWindow();
-        if (!g_reloginRequested) {
+        if (!Session::reloginRequested()) {
             return 0;
         }
     }
-}
-
-void CLumarooApp::requestRelogin()
-{
-    g_reloginRequested = true;
-}
-
-bool CLumarooApp::reloginRequested()
-{
-    return g_reloginRequested;
-}
-
-const CurrentUser& CLumarooApp::currentUser()
-{
-    return g_currentUser;
-}
-
-void CLumarooApp::setCurrentUser(const CurrentUser& user)
-{
-    g_currentUser = user;
-}
-
-void CLumarooApp::setCurrentPassword(const std::string& password)
-{
-    g_currentUser.password = password;
-}
-
-void CLumarooApp::clearCurrentUser()
-{
-    g_currentUser = CurrentUser();
-}
-
-void CLumarooApp::readRolePermissions(PermissionFlags& flags)
-{
-    RolePermissions::readInto(flags, g_currentUser.roleName);
 }
 
 void CLumarooApp::setLoginRunner(std::function<bool()> runner)

@@ -2,9 +2,9 @@
 
 #include "core/admin/LoginService.h"
 #include "gui/admin/CLoginDlg.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/navigation/PageRegistry.h"
+#include "gui/session/Session.h"
 #include "gui/shell/CLumarooDlg.h"
-#include "gui/shell/TourSteps.h"
 #include "gui/widgets/DatabaseError.h"
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <cstdio>
+#include <optional>
 
 namespace pelinor {
 
@@ -34,7 +35,7 @@ public:
     {
     }
 
-    CLumarooDlg& mainWindow() override
+    QWidget& mainWindow() override
     {
         return m_window;
     }
@@ -82,15 +83,15 @@ int runTour(const QString& folder)
         return 1;
     }
 
-    LoginResult login;
+    std::optional<Outcome<CurrentUser>> login;
     try {
         login = LoginService::login("admin", "vanto");
     } catch (const CppSQLite3Exception& failure) {
         std::fprintf(stderr, "pelinor --tour: %s\n", failure.errorMessage().c_str());
         return 1;
     }
-    if (!login.ok) {
-        std::fprintf(stderr, "pelinor --tour: %s\n", login.message.c_str());
+    if (!login->ok()) {
+        std::fprintf(stderr, "pelinor --tour: %s\n", login->message().c_str());
         return 1;
     }
 
@@ -102,7 +103,7 @@ int runTour(const QString& folder)
         settle();
         loginDialog.grab().save(target.filePath(QStringLiteral("login.png")));
     }
-    CLumarooApp::setCurrentUser(login.user);
+    Session::setCurrentUser(login->value());
 
     CLumarooDlg window;
     // The size the window opens with on a desktop, whatever the offscreen screen says.

@@ -9,7 +9,7 @@ CCookAddDlg::CCookAddDlg(QWidget* parent)
     setObjectName(QStringLiteral("CCookAddDlg"));
 }
 
-LibraryOutcome CCookAddDlg::save(const DishTexts& texts, const DishIngredientList& ingredients)
+Outcome<int> CCookAddDlg::save(const DishTexts& texts, const DishIngredientList& ingredients)
 {
     return addDish(texts, ingredients);
 }

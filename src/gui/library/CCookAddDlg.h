@@ -13,7 +13,7 @@ public:
     explicit CCookAddDlg(QWidget* parent = nullptr);
 
 protected:
-    LibraryOutcome save(const DishTexts& texts, const DishIngredientList& ingredients) override;
+    Outcome<int> save(const DishTexts& texts, const DishIngredientList& ingredients) override;
 };
 
 } // namespace pelinor

@@ -17,7 +17,7 @@ CCookCAddDlg::CCookCAddDlg(QWidget* parent)
     runDatabaseWork([&] { fillCategoryCombo(parentCombo(), dishTopCategoriesByNumber()); });
 }
 
-LibraryOutcome CCookCAddDlg::save()
+Outcome<int> CCookCAddDlg::save()
 {
     return addDishCategory(chosenParentName(), ss(nameEdit()->text()));
 }

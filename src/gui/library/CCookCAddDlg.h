@@ -13,7 +13,7 @@ public:
     explicit CCookCAddDlg(QWidget* parent = nullptr);
 
 protected:
-    LibraryOutcome save() override;
+    Outcome<int> save() override;
 };
 
 } // namespace pelinor

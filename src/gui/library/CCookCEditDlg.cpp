@@ -30,7 +30,7 @@ CCookCEditDlg::CCookCEditDlg(const QString& name, const QString& parentName, QWi
     showLoaded(std::move(category), parentPosition);
 }
 
-LibraryOutcome CCookCEditDlg::save()
+Outcome<int> CCookCEditDlg::save()
 {
     return saveDishCategory(loaded(), chosenParentName(), ss(nameEdit()->text()));
 }

@@ -2,6 +2,7 @@
 
 #include "gui/library/LibraryScreens.h"
 #include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Refusals.h"
 
 namespace pelinor {
 
@@ -29,7 +30,7 @@ bool CCookEditDlg::isLoaded() const
     return m_loaded;
 }
 
-LibraryOutcome CCookEditDlg::save(const DishTexts& texts, const DishIngredientList& ingredients)
+Outcome<int> CCookEditDlg::save(const DishTexts& texts, const DishIngredientList& ingredients)
 {
     return saveEditedDish(m_cookId, texts, ingredients);
 }

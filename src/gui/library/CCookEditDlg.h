@@ -17,7 +17,7 @@ public:
     bool isLoaded() const;
 
 protected:
-    LibraryOutcome save(const DishTexts& texts, const DishIngredientList& ingredients) override;
+    Outcome<int> save(const DishTexts& texts, const DishIngredientList& ingredients) override;
 
 private:
     int m_cookId = 0;

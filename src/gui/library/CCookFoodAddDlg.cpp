@@ -1,5 +1,6 @@
 #include "gui/library/CCookFoodAddDlg.h"
 
+#include "core/common/AppInfo.h"
 #include "core/library/DishIngredientList.h"
 #include "core/library/FoodCatalog.h"
 #include "core/library/FoodCategories.h"

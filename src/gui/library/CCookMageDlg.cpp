@@ -1,5 +1,6 @@
 #include "gui/library/CCookMageDlg.h"
 
+#include "core/common/AppInfo.h"
 #include "core/library/DishCategories.h"
 #include "core/library/Dishes.h"
 #include "gui/library/CCookAddDlg.h"
@@ -50,9 +51,9 @@ CCookMageDlg::CCookMageDlg(QWidget* parent)
     // The ingredient summary takes whatever width the other columns leave.
     header->setSectionResizeMode(2, QHeaderView::Stretch);
 
-    connect(itemButton(LibraryAction::Add), &QAbstractButton::clicked, this, &CCookMageDlg::onAddDish);
-    connect(itemButton(LibraryAction::Edit), &QAbstractButton::clicked, this, &CCookMageDlg::onEditDish);
-    connect(itemButton(LibraryAction::Delete), &QAbstractButton::clicked, this, &CCookMageDlg::onDeleteDish);
+    connect(itemButton(IconAction::Add), &QAbstractButton::clicked, this, &CCookMageDlg::onAddDish);
+    connect(itemButton(IconAction::Edit), &QAbstractButton::clicked, this, &CCookMageDlg::onEditDish);
+    connect(itemButton(IconAction::Delete), &QAbstractButton::clicked, this, &CCookMageDlg::onDeleteDish);
     connect(dishes, &QTableWidget::cellDoubleClicked, this, [this] { onEditDish(); });
     connect(categoryTree(), &QTreeWidget::itemDoubleClicked, this,
         [this](QTreeWidgetItem* item) { setFilter(item->text(0)); });

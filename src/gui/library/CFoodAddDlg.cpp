@@ -8,7 +8,7 @@ CFoodAddDlg::CFoodAddDlg(QWidget* parent)
     setObjectName(QStringLiteral("CFoodAddDlg"));
 }
 
-LibraryOutcome CFoodAddDlg::save(const FoodForm& form)
+Outcome<int> CFoodAddDlg::save(const FoodForm& form)
 {
     return addFood(form);
 }

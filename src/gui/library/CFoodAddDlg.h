@@ -13,7 +13,7 @@ public:
     explicit CFoodAddDlg(QWidget* parent = nullptr);
 
 protected:
-    LibraryOutcome save(const FoodForm& form) override;
+    Outcome<int> save(const FoodForm& form) override;
 };
 
 } // namespace pelinor

@@ -17,7 +17,7 @@ CFoodCAddDlg::CFoodCAddDlg(QWidget* parent)
     runDatabaseWork([&] { fillCategoryCombo(parentCombo(), foodTopCategories()); });
 }
 
-LibraryOutcome CFoodCAddDlg::save()
+Outcome<int> CFoodCAddDlg::save()
 {
     return addFoodCategory(chosenParentName(), ss(nameEdit()->text()));
 }

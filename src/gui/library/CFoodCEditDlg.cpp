@@ -22,7 +22,7 @@ CFoodCEditDlg::CFoodCEditDlg(const QString& name, const QString& parentName, QWi
     showLoaded(std::move(category), parentPosition);
 }
 
-LibraryOutcome CFoodCEditDlg::save()
+Outcome<int> CFoodCEditDlg::save()
 {
     return saveFoodCategory(loaded(), parentCombo()->currentIndex(), ss(nameEdit()->text()));
 }

@@ -14,7 +14,7 @@ public:
     CFoodCEditDlg(const QString& name, const QString& parentName, QWidget* parent = nullptr);
 
 protected:
-    LibraryOutcome save() override;
+    Outcome<int> save() override;
 };
 
 } // namespace pelinor

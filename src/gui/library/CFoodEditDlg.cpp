@@ -19,7 +19,7 @@ bool CFoodEditDlg::isLoaded() const
     return m_loaded.has_value();
 }
 
-LibraryOutcome CFoodEditDlg::save(const FoodForm& form)
+Outcome<int> CFoodEditDlg::save(const FoodForm& form)
 {
     return saveEditedFood(*m_loaded, form);
 }

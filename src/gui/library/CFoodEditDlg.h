@@ -19,7 +19,7 @@ public:
     bool isLoaded() const;
 
 protected:
-    LibraryOutcome save(const FoodForm& form) override;
+    Outcome<int> save(const FoodForm& form) override;
 
 private:
     std::optional<LoadedFood> m_loaded;

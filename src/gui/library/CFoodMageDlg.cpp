@@ -1,5 +1,6 @@
 #include "gui/library/CFoodMageDlg.h"
 
+#include "core/common/AppInfo.h"
 #include "core/library/FoodCatalog.h"
 #include "core/library/FoodCategories.h"
 #include "gui/library/CFoodAddDlg.h"
@@ -9,6 +10,7 @@
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -37,9 +39,9 @@ CFoodMageDlg::CFoodMageDlg(QWidget* parent)
     list()->setObjectName(QStringLiteral("foodList"));
     setUpFoodList(list());
 
-    connect(itemButton(LibraryAction::Add), &QAbstractButton::clicked, this, &CFoodMageDlg::onAddFood);
-    connect(itemButton(LibraryAction::Edit), &QAbstractButton::clicked, this, &CFoodMageDlg::onEditFood);
-    connect(itemButton(LibraryAction::Delete), &QAbstractButton::clicked, this, &CFoodMageDlg::onDeleteFood);
+    connect(itemButton(IconAction::Add), &QAbstractButton::clicked, this, &CFoodMageDlg::onAddFood);
+    connect(itemButton(IconAction::Edit), &QAbstractButton::clicked, this, &CFoodMageDlg::onEditFood);
+    connect(itemButton(IconAction::Delete), &QAbstractButton::clicked, this, &CFoodMageDlg::onDeleteFood);
     connect(list(), &QTableWidget::cellDoubleClicked, this, [this] { onEditFood(); });
     connect(categoryTree(), &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         if (categoryParentIdOf(item) > 0) {
@@ -111,16 +113,16 @@ void CFoodMageDlg::onDeleteFood()
     if (!prompter().confirm(QStringLiteral("确定要删除吗？"), QString::fromUtf8(kSystemPromptCaption))) {
         return;
     }
-    LibraryOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = deleteFood(ss(list()->itemText(row, 0))); })) {
+    const auto outcome = runDatabaseWork([&] { return deleteFood(ss(list()->itemText(row, 0))); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.done()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         return;
     }
-    if (outcome.id > 0) {
-        listSubCategory(outcome.id);
+    if (outcome->value() > 0) {
+        listSubCategory(outcome->value());
     } else {
         reloadList();
     }

@@ -3,6 +3,7 @@
 #include "gui/library/LibraryScreens.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -75,12 +76,12 @@ void CategoryDialogBase::setClearsNameOnRefusal(bool clears)
 
 void CategoryDialogBase::accept()
 {
-    LibraryOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = save(); })) {
+    const auto outcome = runDatabaseWork([&] { return save(); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.done()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         if (m_clearsNameOnRefusal) {
             m_name->clear();
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/library/LibraryOutcome.h"
+#include "core/common/Outcome.h"
 
 #include <QDialog>
 #include <string>
@@ -28,7 +28,7 @@ public slots:
 protected:
     CategoryDialogBase(const QString& title, QWidget* parent);
 
-    virtual LibraryOutcome save() = 0;
+    virtual Outcome<int> save() = 0;
     // The name of the chosen parent category, empty while none is chosen.
     std::string chosenParentName() const;
     // The add dialogs clear the name box after a refusal; the edit dialogs keep what was typed.

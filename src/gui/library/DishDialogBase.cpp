@@ -6,6 +6,7 @@
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -64,11 +65,39 @@ DishDialogBase::DishDialogBase(
     m_list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_incompatible->setReadOnly(true);
     m_ok->setObjectName(QStringLiteral("okButton"));
+    // Cancel, then the two links: Tab reaches them in this order after the boxes.
+    auto* buttons = buildButtons();
+    auto* texts = buildForm(tabooLabel);
+    auto* ingredients = buildIngredients();
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(texts, 3);
+    top->addSpacing(8);
+    top->addLayout(ingredients, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(10);
+    layout->addLayout(top, 1);
+    layout->addWidget(m_nutrients);
+    layout->addLayout(buttons);
+    showIngredients();
+}
+
+QHBoxLayout* DishDialogBase::buildButtons()
+{
     auto* cancel = new QPushButton(QStringLiteral("取消"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto* addLink = link(QStringLiteral("添        加"), QStringLiteral("addIngredientLink"), this);
-    auto* removeLink = link(QStringLiteral("删        除"), QStringLiteral("removeIngredientLink"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(cancel);
+    connect(m_ok, &QPushButton::clicked, this, &DishDialogBase::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return buttons;
+}
 
+QGridLayout* DishDialogBase::buildForm(const QString& tabooLabel)
+{
     auto* texts = new QGridLayout;
     texts->addWidget(formLabel(QStringLiteral("菜谱名称："), this), 0, 0);
     texts->addWidget(m_name, 0, 1);
@@ -90,7 +119,13 @@ DishDialogBase::DishDialogBase(
     texts->addWidget(m_taboo, 6, 1, 1, 3);
     texts->setColumnStretch(1, 1);
     texts->setColumnStretch(3, 1);
+    return texts;
+}
 
+QVBoxLayout* DishDialogBase::buildIngredients()
+{
+    auto* addLink = link(QStringLiteral("添        加"), QStringLiteral("addIngredientLink"), this);
+    auto* removeLink = link(QStringLiteral("删        除"), QStringLiteral("removeIngredientLink"), this);
     auto* listHead = new QHBoxLayout;
     listHead->addWidget(new QLabel(QStringLiteral("原料显示："), this));
     listHead->addStretch(1);
@@ -104,28 +139,9 @@ DishDialogBase::DishDialogBase(
     ingredients->addLayout(listHead);
     ingredients->addWidget(m_list, 1);
     ingredients->addLayout(incompatible);
-
-    auto* top = new QHBoxLayout;
-    top->addLayout(texts, 3);
-    top->addSpacing(8);
-    top->addLayout(ingredients, 2);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(cancel);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(10);
-    layout->addLayout(top, 1);
-    layout->addWidget(m_nutrients);
-    layout->addLayout(buttons);
-
     connect(addLink, &QLabel::linkActivated, this, &DishDialogBase::onAddIngredient);
     connect(removeLink, &QLabel::linkActivated, this, &DishDialogBase::onRemoveIngredient);
-    connect(m_ok, &QPushButton::clicked, this, &DishDialogBase::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    showIngredients();
+    return ingredients;
 }
 
 QLineEdit* DishDialogBase::nameEdit() const
@@ -203,12 +219,12 @@ void DishDialogBase::onAddIngredient()
 
 void DishDialogBase::addIngredient(const QString& foodName, const QString& weight, const QString& role)
 {
-    LibraryOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = m_ingredients.add(ss(foodName), ss(weight), ss(role)); })) {
+    const auto outcome = runDatabaseWork([&] { return m_ingredients.add(ss(foodName), ss(weight), ss(role)); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.done()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         return;
     }
     showIngredients();
@@ -236,15 +252,15 @@ void DishDialogBase::showIngredients()
 
 void DishDialogBase::accept()
 {
-    LibraryOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = save(texts(), m_ingredients); })) {
+    const auto outcome = runDatabaseWork([&] { return save(texts(), m_ingredients); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.done()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         return;
     }
-    m_savedDishId = outcome.id;
+    m_savedDishId = outcome->value();
     QDialog::accept();
 }
 

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+class QGridLayout;
+class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -48,9 +51,15 @@ protected:
 
     void setTexts(const DishTexts& texts);
     void setIngredients(DishIngredientList ingredients);
-    virtual LibraryOutcome save(const DishTexts& texts, const DishIngredientList& ingredients) = 0;
+    virtual Outcome<int> save(const DishTexts& texts, const DishIngredientList& ingredients) = 0;
 
 private:
+    // OK and cancel.
+    QHBoxLayout* buildButtons();
+    // The dish's texts, two columns of label and box pairs.
+    QGridLayout* buildForm(const QString& tabooLabel);
+    // The ingredient list with its add and remove links and the incompatible foods.
+    QVBoxLayout* buildIngredients();
     void showIngredients();
 
     QLineEdit* m_name;

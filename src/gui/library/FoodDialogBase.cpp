@@ -1,11 +1,13 @@
 #include "gui/library/FoodDialogBase.h"
 
+#include "core/common/AppInfo.h"
 #include "core/library/FoodCategories.h"
 #include "gui/library/LibraryScreens.h"
 #include "gui/library/NutrientBoxGrid.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -177,15 +179,15 @@ void FoodDialogBase::accept()
         m_nutrients->box(*bad)->selectAll();
         return;
     }
-    LibraryOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = save(form()); })) {
+    const auto outcome = runDatabaseWork([&] { return save(form()); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.done()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         return;
     }
-    m_savedSubCategory = outcome.id;
+    m_savedSubCategory = outcome->value();
     QDialog::accept();
 }
 

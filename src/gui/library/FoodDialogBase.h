@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/common/Outcome.h"
 #include "core/library/FoodCatalog.h"
-#include "core/library/LibraryOutcome.h"
 
 #include <QDialog>
 
@@ -41,7 +41,7 @@ protected:
     FoodDialogBase(const QString& title, QWidget* parent);
 
     void setForm(const FoodForm& form, int subPosition);
-    virtual LibraryOutcome save(const FoodForm& form) = 0;
+    virtual Outcome<int> save(const FoodForm& form) = 0;
 
 private:
     void fillSubCategories(int topPosition);

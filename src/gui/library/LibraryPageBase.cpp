@@ -1,11 +1,13 @@
 #include "gui/library/LibraryPageBase.h"
 
+#include "core/common/AppInfo.h"
 #include "gui/library/CategoryDialogBase.h"
 #include "gui/library/CategoryEditDialogBase.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -37,12 +39,12 @@ LibraryPageBase::LibraryPageBase(
     m_tree->setFixedWidth(kTreeWidth);
     m_search->setMaximumWidth(180);
 
-    auto* addCategory = libraryButton(LibraryAction::Add, QStringLiteral("添加类别"), this);
-    auto* editCategory = libraryButton(LibraryAction::Edit, QStringLiteral("编辑类别"), this);
-    auto* deleteCategory = libraryButton(LibraryAction::Delete, QStringLiteral("删除类别"), this);
-    m_addItem = libraryButton(LibraryAction::Add, QStringLiteral("添加") + itemCaption, this);
-    m_editItem = libraryButton(LibraryAction::Edit, QStringLiteral("编辑") + itemCaption, this);
-    m_deleteItem = libraryButton(LibraryAction::Delete, QStringLiteral("删除") + itemCaption, this);
+    auto* addCategory = iconButton(IconAction::Add, QStringLiteral("添加类别"), this);
+    auto* editCategory = iconButton(IconAction::Edit, QStringLiteral("编辑类别"), this);
+    auto* deleteCategory = iconButton(IconAction::Delete, QStringLiteral("删除类别"), this);
+    m_addItem = iconButton(IconAction::Add, QStringLiteral("添加") + itemCaption, this);
+    m_editItem = iconButton(IconAction::Edit, QStringLiteral("编辑") + itemCaption, this);
+    m_deleteItem = iconButton(IconAction::Delete, QStringLiteral("删除") + itemCaption, this);
     addCategory->setObjectName(QStringLiteral("addCategoryButton"));
     editCategory->setObjectName(QStringLiteral("editCategoryButton"));
     deleteCategory->setObjectName(QStringLiteral("deleteCategoryButton"));
@@ -104,14 +106,14 @@ CListCtrlCl* LibraryPageBase::list() const
     return m_list;
 }
 
-QAbstractButton* LibraryPageBase::itemButton(LibraryAction action) const
+QAbstractButton* LibraryPageBase::itemButton(IconAction action) const
 {
     switch (action) {
-    case LibraryAction::Add:
+    case IconAction::Add:
         return m_addItem;
-    case LibraryAction::Edit:
+    case IconAction::Edit:
         return m_editItem;
-    case LibraryAction::Delete:
+    case IconAction::Delete:
         return m_deleteItem;
     }
     return nullptr;
@@ -164,18 +166,18 @@ void LibraryPageBase::onDeleteCategory()
         return;
     }
     const std::string name = ss(item->text(0));
-    LibraryOutcome check;
-    if (!runDatabaseWork([&] { check = m_categories.checkDeletion(name, ss(item->parent()->text(0))); })) {
+    const auto check = runDatabaseWork([&] { return m_categories.checkDeletion(name, ss(item->parent()->text(0))); });
+    if (!check) {
         return;
     }
-    if (!check.done()) {
-        showRefusal(check);
+    if (!check->ok()) {
+        showRefusal(*check);
         return;
     }
     if (!prompter().confirm(QStringLiteral("您确定要删除？"), QString::fromUtf8(kSystemPromptCaption))) {
         return;
     }
-    runDatabaseWork([&] { m_categories.deletion(check.id, name); });
+    runDatabaseWork([&] { m_categories.deletion(check->value(), name); });
     rebuildTree();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/common/Outcome.h"
 #include "core/library/CategoryTree.h"
-#include "core/library/LibraryOutcome.h"
 #include "gui/library/LibraryScreens.h"
-#include "gui/shell/RefreshablePage.h"
+#include "gui/navigation/RefreshablePage.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CSkinPage.h"
 
 #include <QString>
@@ -39,7 +40,7 @@ public:
         QString chooseFirst;
         std::vector<CategoryBranch> (*tree)();
         // A refusal, or the parent identifier the deletion needs.
-        LibraryOutcome (*checkDeletion)(const std::string& name, const std::string& parentName);
+        Outcome<int> (*checkDeletion)(const std::string& name, const std::string& parentName);
         void (*deletion)(int parentId, const std::string& name);
         std::unique_ptr<CategoryDialogBase> (*addDialog)(QWidget* parent);
         std::unique_ptr<CategoryEditDialogBase> (*editDialog)(
@@ -66,7 +67,7 @@ protected:
 
     CListCtrlCl* list() const;
     // The buttons above the list, for the page to connect.
-    QAbstractButton* itemButton(LibraryAction action) const;
+    QAbstractButton* itemButton(IconAction action) const;
     void rebuildTree();
     virtual void reloadList() = 0;
 

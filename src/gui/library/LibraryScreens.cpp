@@ -1,9 +1,7 @@
 #include "gui/library/LibraryScreens.h"
 
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
-#include "gui/widgets/Prompter.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -11,42 +9,16 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
-// The library's pictures live in the static GUI library, so they are registered by hand (outside
-// any namespace), once, before the first button needs them.
-static void initLibraryResources()
-{
-    Q_INIT_RESOURCE(library);
-}
-
 namespace pelinor {
 
 namespace {
 
-const QSize kButtonSize(36, 32);
 constexpr int kTreeItemHeight = 30;
 constexpr int kNameColumnWidth = 150;
 constexpr int kIdRole = Qt::UserRole;
 constexpr int kParentIdRole = Qt::UserRole + 1;
 
 } // namespace
-
-void showRefusal(const LibraryOutcome& outcome)
-{
-    const QString caption = outcome.caption.empty() ? QString::fromUtf8(kApplicationTitle) : qs(outcome.caption);
-    prompter().warn(qs(outcome.message), caption);
-}
-
-CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWidget* parent)
-{
-    static const bool registered = (initLibraryResources(), true);
-    (void)registered;
-    const char* name = action == LibraryAction::Add ? "add" : action == LibraryAction::Edit ? "edit" : "delete";
-    const QIcon icon = pictureIcon(QStringLiteral(":/library/btn-%1.svg").arg(QLatin1String(name)),
-        QStringLiteral(":/library/btn-%1-down.svg").arg(QLatin1String(name)), kButtonSize);
-    auto* button = new CPictureButton(icon, kButtonSize, parent);
-    button->setToolTip(tooltip);
-    return button;
-}
 
 QLineEdit* lineBox(const QString& objectName, QWidget* parent)
 {

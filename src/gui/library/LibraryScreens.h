@@ -2,7 +2,6 @@
 
 #include "core/library/CategoryTree.h"
 #include "core/library/FoodCatalog.h"
-#include "core/library/LibraryOutcome.h"
 
 #include <QString>
 #include <vector>
@@ -17,23 +16,8 @@ class QWidget;
 namespace pelinor {
 
 class CListCtrlCl;
-class CPictureButton;
 
 // Pieces the food and dish screens share.
-
-// Shows a refusal from the library core; a message without a caption of its own gets the
-// application's title.
-void showRefusal(const LibraryOutcome& outcome);
-
-enum class LibraryAction
-{
-    Add,
-    Edit,
-    Delete,
-};
-
-// A caption-less picture button of the library pages (the tooltip names what it does).
-CPictureButton* libraryButton(LibraryAction action, const QString& tooltip, QWidget* parent);
 
 // The boxes of the food and dish dialogs: a one-line box, and a text box of a fixed height in
 // which Tab moves on instead of typing a tab.

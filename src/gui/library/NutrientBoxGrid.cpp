@@ -1,6 +1,8 @@
 #include "gui/library/NutrientBoxGrid.h"
 
+#include "core/common/NumberFormat.h"
 #include "gui/widgets/FormLabel.h"
+#include "gui/widgets/StringConversion.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -54,7 +56,8 @@ void NutrientBoxGrid::setValues(const NutrientVector& values)
 void NutrientBoxGrid::setSums(const NutrientSums& sums)
 {
     for (std::size_t i = 0; i < kNutrientCount; ++i) {
-        m_boxes[i]->setText(QString::number(static_cast<double>(sums[i]), 'f', 2));
+        // "%.2f" with printf's rounding, as every number text of the program.
+        m_boxes[i]->setText(qs(formatFixed(static_cast<double>(sums[i]), 2)));
     }
 }
 

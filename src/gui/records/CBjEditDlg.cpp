@@ -1,8 +1,8 @@
 #include "gui/records/CBjEditDlg.h"
 
 #include "core/records/Classes.h"
-#include "gui/records/RecordsUi.h"
 #include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -61,16 +61,15 @@ QLineEdit* CBjEditDlg::nameEdit() const
 
 void CBjEditDlg::accept()
 {
-    RecordOutcome outcome;
-    const bool ran = runDatabaseWork([&] {
-        outcome = isRenaming() ? pelinor::renameClass(ss(m_currentName), ss(m_name->text()))
-                               : pelinor::addClass(ss(m_name->text()));
+    const auto outcome = runDatabaseWork([&] {
+        return isRenaming() ? pelinor::renameClass(ss(m_currentName), ss(m_name->text()))
+                            : pelinor::addClass(ss(m_name->text()));
     });
-    if (!ran) {
+    if (!outcome) {
         return;
     }
-    if (!outcome.ok()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         m_name->setFocus();
         return;
     }

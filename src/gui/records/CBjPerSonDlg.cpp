@@ -2,10 +2,11 @@
 
 #include "core/records/Archives.h"
 #include "core/records/Classes.h"
-#include "gui/records/RecordsUi.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/navigation/Navigator.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
 
 #include <QComboBox>
@@ -15,9 +16,8 @@
 
 namespace pelinor {
 
-CBjPerSonDlg::CBjPerSonDlg(CLumarooDlg* mainWindow, QWidget* parent)
+CBjPerSonDlg::CBjPerSonDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_mainWindow(mainWindow)
     , m_class(new QComboBox(this))
     , m_members(new CListCtrlCl(this))
 {
@@ -31,7 +31,7 @@ CBjPerSonDlg::CBjPerSonDlg(CLumarooDlg* mainWindow, QWidget* parent)
     m_members->setAlignmentString(QStringLiteral("1111110"));
     m_members->setSkinnedRowHeight();
     auto* back
-        = recordsButton(QStringLiteral("backToClassesButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
+        = actionButton(QStringLiteral("backToClassesButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("班级："), this));
@@ -50,11 +50,11 @@ CBjPerSonDlg::CBjPerSonDlg(CLumarooDlg* mainWindow, QWidget* parent)
 
 void CBjPerSonDlg::refresh()
 {
-    std::vector<std::string> names;
-    if (!runDatabaseWork([&] { names = loadClassNames(); })) {
+    const auto names = runDatabaseWork([] { return loadClassNames(); });
+    if (!names) {
         return;
     }
-    fillCombo(m_class, names, 0);
+    fillCombo(m_class, *names, 0);
     showClass();
 }
 
@@ -64,11 +64,11 @@ void CBjPerSonDlg::showClass()
     if (m_class->currentIndex() < 0) {
         return;
     }
-    std::vector<ArchiveRecord> children;
-    if (!runDatabaseWork([&] { children = archivesOfClass(ss(m_class->currentText())); })) {
+    const auto children = runDatabaseWork([&] { return archivesOfClass(ss(m_class->currentText())); });
+    if (!children) {
         return;
     }
-    for (const auto& c : children) {
+    for (const auto& c : *children) {
         m_members->appendRow(
             { qs(c.studentId), qs(c.archName), qs(c.gender), qs(c.birth), qs(c.height), qs(c.weight), qs(c.address) });
     }
@@ -76,9 +76,7 @@ void CBjPerSonDlg::showClass()
 
 void CBjPerSonDlg::backToClasses()
 {
-    if (m_mainWindow) {
-        m_mainWindow->showPage(PageId::Classes);
-    }
+    navigator().showPage(PageId::Classes);
 }
 
 QComboBox* CBjPerSonDlg::classCombo() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/shell/RefreshablePage.h"
+#include "gui/navigation/RefreshablePage.h"
 #include "gui/widgets/CSkinPage.h"
 
 class QComboBox;
@@ -8,7 +8,6 @@ class QComboBox;
 namespace pelinor {
 
 class CListCtrlCl;
-class CLumarooDlg;
 
 // The members of one class with their main particulars; a button leads back to the class page.
 class CBjPerSonDlg : public CSkinPage, public RefreshablePage
@@ -16,7 +15,7 @@ class CBjPerSonDlg : public CSkinPage, public RefreshablePage
     Q_OBJECT
 
 public:
-    explicit CBjPerSonDlg(CLumarooDlg* mainWindow, QWidget* parent = nullptr);
+    explicit CBjPerSonDlg(QWidget* parent = nullptr);
 
     // Refills the classes and shows the children of the first one.
     void refresh() override;
@@ -27,7 +26,6 @@ public:
     CListCtrlCl* memberList() const;
 
 private:
-    CLumarooDlg* m_mainWindow;
     QComboBox* m_class;
     CListCtrlCl* m_members;
 };

@@ -1,14 +1,16 @@
 #include "gui/records/CBjSetDlg.h"
 
 #include "core/records/Classes.h"
+#include "gui/navigation/Navigator.h"
 #include "gui/records/CBjEditDlg.h"
 #include "gui/records/CBjPerSonDlg.h"
-#include "gui/records/RecordsUi.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -43,9 +45,8 @@ void insertChild(CListCtrlCl* list, int row, const QString& name, const QString&
 
 } // namespace
 
-CBjSetDlg::CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent)
+CBjSetDlg::CBjSetDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_mainWindow(mainWindow)
     , m_classes(new CListCtrlCl(this))
     , m_source(new QComboBox(this))
     , m_target(new QComboBox(this))
@@ -62,21 +63,57 @@ CBjSetDlg::CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent)
     m_source->setMinimumWidth(150);
     m_target->setMinimumWidth(150);
 
-    auto* add
-        = recordsButton(QStringLiteral("addClassButton"), QStringLiteral("add"), QStringLiteral("添加班级"), this);
+    // The class buttons first, then the move area, so that Tab visits them in this order.
+    auto* buttons = buildButtons();
+    auto* move = buildForm();
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(m_classes);
+    body->addSpacing(12);
+    body->addLayout(move, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 12);
+    layout->addLayout(body, 1);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    connect(m_source, &QComboBox::activated, this, &CBjSetDlg::chooseSourceClass);
+
+    refresh();
+}
+
+QHBoxLayout* CBjSetDlg::buildButtons()
+{
+    auto* add = actionButton(QStringLiteral("addClassButton"), QStringLiteral("add"), QStringLiteral("添加班级"), this);
     auto* edit
-        = recordsButton(QStringLiteral("editClassButton"), QStringLiteral("edit"), QStringLiteral("修改班级"), this);
-    auto* remove = recordsButton(
-        QStringLiteral("deleteClassButton"), QStringLiteral("delete"), QStringLiteral("删除班级"), this);
+        = actionButton(QStringLiteral("editClassButton"), QStringLiteral("edit"), QStringLiteral("修改班级"), this);
+    auto* remove
+        = actionButton(QStringLiteral("deleteClassButton"), QStringLiteral("delete"), QStringLiteral("删除班级"), this);
     auto* apply
-        = recordsButton(QStringLiteral("applyMoveButton"), QStringLiteral("move"), QStringLiteral("确定调整"), this);
-    auto* members = recordsButton(
+        = actionButton(QStringLiteral("applyMoveButton"), QStringLiteral("move"), QStringLiteral("确定调整"), this);
+    auto* members = actionButton(
         QStringLiteral("classMembersButton"), QStringLiteral("people"), QStringLiteral("班级成员"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(add);
+    buttons->addWidget(edit);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+    buttons->addWidget(apply);
+    buttons->addWidget(members);
+    connect(add, &QAbstractButton::clicked, this, &CBjSetDlg::addClass);
+    connect(edit, &QAbstractButton::clicked, this, &CBjSetDlg::editClass);
+    connect(remove, &QAbstractButton::clicked, this, &CBjSetDlg::deleteClass);
+    connect(apply, &QAbstractButton::clicked, this, &CBjSetDlg::applyMove);
+    connect(members, &QAbstractButton::clicked, this, &CBjSetDlg::openClassMembers);
+    return buttons;
+}
+
+QGridLayout* CBjSetDlg::buildForm()
+{
     auto* across = arrowButton(QStringLiteral("moveOneButton"), QStringLiteral("right"), this);
     auto* allAcross = arrowButton(QStringLiteral("moveAllButton"), QStringLiteral("right-all"), this);
     auto* back = arrowButton(QStringLiteral("moveBackOneButton"), QStringLiteral("left"), this);
     auto* allBack = arrowButton(QStringLiteral("moveBackAllButton"), QStringLiteral("left-all"), this);
-
     auto* arrows = new QVBoxLayout;
     arrows->addStretch();
     for (auto* button : { across, allAcross, back, allBack }) {
@@ -84,6 +121,10 @@ CBjSetDlg::CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent)
         arrows->addSpacing(6);
     }
     arrows->addStretch();
+    connect(across, &QAbstractButton::clicked, this, &CBjSetDlg::moveSelectedAcross);
+    connect(allAcross, &QAbstractButton::clicked, this, &CBjSetDlg::moveAllAcross);
+    connect(back, &QAbstractButton::clicked, this, &CBjSetDlg::moveSelectedBack);
+    connect(allBack, &QAbstractButton::clicked, this, &CBjSetDlg::moveAllBack);
 
     auto* move = new QGridLayout;
     auto* sourceRow = new QHBoxLayout;
@@ -99,38 +140,7 @@ CBjSetDlg::CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent)
     move->addWidget(m_movedChildren, 1, 2);
     move->setColumnStretch(0, 1);
     move->setColumnStretch(2, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add);
-    buttons->addWidget(edit);
-    buttons->addWidget(remove);
-    buttons->addStretch();
-    buttons->addWidget(apply);
-    buttons->addWidget(members);
-
-    auto* body = new QHBoxLayout;
-    body->addWidget(m_classes);
-    body->addSpacing(12);
-    body->addLayout(move, 1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 12);
-    layout->addLayout(body, 1);
-    layout->addSpacing(8);
-    layout->addLayout(buttons);
-
-    connect(add, &QAbstractButton::clicked, this, &CBjSetDlg::addClass);
-    connect(edit, &QAbstractButton::clicked, this, &CBjSetDlg::editClass);
-    connect(remove, &QAbstractButton::clicked, this, &CBjSetDlg::deleteClass);
-    connect(apply, &QAbstractButton::clicked, this, &CBjSetDlg::applyMove);
-    connect(members, &QAbstractButton::clicked, this, &CBjSetDlg::openClassMembers);
-    connect(across, &QAbstractButton::clicked, this, &CBjSetDlg::moveSelectedAcross);
-    connect(allAcross, &QAbstractButton::clicked, this, &CBjSetDlg::moveAllAcross);
-    connect(back, &QAbstractButton::clicked, this, &CBjSetDlg::moveSelectedBack);
-    connect(allBack, &QAbstractButton::clicked, this, &CBjSetDlg::moveAllBack);
-    connect(m_source, &QComboBox::activated, this, &CBjSetDlg::chooseSourceClass);
-
-    refresh();
+    return move;
 }
 
 void CBjSetDlg::refresh()
@@ -167,16 +177,16 @@ CListCtrlCl* CBjSetDlg::movedChildren() const
 
 void CBjSetDlg::fillClasses()
 {
-    std::vector<std::string> names;
-    if (!runDatabaseWork([&] { names = loadClassNames(); })) {
+    const auto names = runDatabaseWork([] { return loadClassNames(); });
+    if (!names) {
         return;
     }
     m_classes->clearRows();
-    for (const auto& name : names) {
+    for (const auto& name : *names) {
         m_classes->appendRow({ qs(name) });
     }
-    fillCombo(m_source, names, -1);
-    fillCombo(m_target, names, -1);
+    fillCombo(m_source, *names, -1);
+    fillCombo(m_target, *names, -1);
 }
 
 void CBjSetDlg::addClass()
@@ -209,12 +219,12 @@ void CBjSetDlg::deleteClass()
         return;
     }
     const std::string name = ss(m_classes->itemText(row, 0));
-    RecordOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = pelinor::deleteClass(name); })) {
+    const auto outcome = runDatabaseWork([&] { return pelinor::deleteClass(name); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.ok()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         return;
     }
     refresh();
@@ -226,11 +236,11 @@ void CBjSetDlg::chooseSourceClass()
     if (m_source->currentIndex() < 0) {
         return;
     }
-    std::vector<ChildRef> children;
-    if (!runDatabaseWork([&] { children = childrenOfClass(ss(m_source->currentText())); })) {
+    const auto children = runDatabaseWork([&] { return childrenOfClass(ss(m_source->currentText())); });
+    if (!children) {
         return;
     }
-    for (const auto& child : children) {
+    for (const auto& child : *children) {
         insertChild(m_sourceChildren, m_sourceChildren->rowCount(), qs(child.name), qs(child.archId));
     }
 }
@@ -283,12 +293,12 @@ void CBjSetDlg::applyMove()
     for (int row = 0; row < m_movedChildren->rowCount(); ++row) {
         archIds.push_back(ss(m_movedChildren->item(row, 0)->data(kArchIdRole).toString()));
     }
-    RecordOutcome outcome;
-    if (!runDatabaseWork([&] { outcome = moveChildren(ss(source), ss(target), archIds); })) {
+    const auto outcome = runDatabaseWork([&] { return moveChildren(ss(source), ss(target), archIds); });
+    if (!outcome) {
         return;
     }
-    if (!outcome.ok()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         return;
     }
     m_sourceChildren->clearRows();
@@ -299,13 +309,10 @@ void CBjSetDlg::applyMove()
 
 void CBjSetDlg::openClassMembers()
 {
-    if (!m_mainWindow) {
-        return;
-    }
-    if (auto* members = m_mainWindow->pageAs<CBjPerSonDlg>(PageId::ClassMembers)) {
+    if (auto* members = navigator().pageAs<CBjPerSonDlg>(PageId::ClassMembers)) {
         members->refresh();
     }
-    m_mainWindow->showPage(PageId::ClassMembers);
+    navigator().showPage(PageId::ClassMembers);
 }
 
 } // namespace pelinor

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "gui/shell/RefreshablePage.h"
+#include "gui/navigation/RefreshablePage.h"
 #include "gui/widgets/CSkinPage.h"
 
 class QComboBox;
+class QGridLayout;
+class QHBoxLayout;
 
 namespace pelinor {
 
 class CListCtrlCl;
-class CLumarooDlg;
 class CPictureButton;
 
 // The class page: the classes in stored order on the left, where they are added, renamed and
@@ -19,7 +20,7 @@ class CBjSetDlg : public CSkinPage, public RefreshablePage
     Q_OBJECT
 
 public:
-    explicit CBjSetDlg(CLumarooDlg* mainWindow, QWidget* parent = nullptr);
+    explicit CBjSetDlg(QWidget* parent = nullptr);
 
     // Refills the class list and both drop-down lists; empties the child lists.
     void refresh() override;
@@ -42,11 +43,14 @@ public:
     void openClassMembers();
 
 private:
+    // The class buttons along the bottom.
+    QHBoxLayout* buildButtons();
+    // The move area: the two class choices, the two child lists and the arrows between them.
+    QGridLayout* buildForm();
     void fillClasses();
     static void moveRow(CListCtrlCl* from, CListCtrlCl* to);
     static void moveAll(CListCtrlCl* from, CListCtrlCl* to);
 
-    CLumarooDlg* m_mainWindow;
     CListCtrlCl* m_classes;
     QComboBox* m_source;
     QComboBox* m_target;

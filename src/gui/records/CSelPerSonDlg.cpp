@@ -1,8 +1,9 @@
 #include "gui/records/CSelPerSonDlg.h"
 
 #include "core/records/ChildLookup.h"
-#include "gui/records/RecordsUi.h"
+#include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -31,9 +32,8 @@ CSelPerSonDlg::CSelPerSonDlg(QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(buttons);
 
-    std::vector<std::string> classes;
-    runDatabaseWork([&] { classes = loadClassNames(); });
-    fillCombo(m_class, classes, -1);
+    const auto classes = runDatabaseWork([] { return loadClassNames(); });
+    fillCombo(m_class, classes.value_or(std::vector<std::string>()), -1);
     connect(m_class, &QComboBox::currentIndexChanged, this, &CSelPerSonDlg::chooseClass);
 }
 
@@ -70,11 +70,11 @@ void CSelPerSonDlg::chooseClass()
     if (m_class->currentIndex() < 0) {
         return;
     }
-    std::vector<ChildRef> children;
-    if (!runDatabaseWork([&] { children = pickableChildren(ss(m_class->currentText())); })) {
+    const auto children = runDatabaseWork([&] { return pickableChildren(ss(m_class->currentText())); });
+    if (!children) {
         return;
     }
-    for (const auto& child : children) {
+    for (const auto& child : *children) {
         m_name->addItem(qs(child.name), qs(child.archId));
     }
     m_name->setCurrentIndex(-1);

@@ -4,12 +4,14 @@
 #include "core/records/ArchiveNumbers.h"
 #include "core/records/Archives.h"
 #include "core/records/Classes.h"
+#include "gui/navigation/Navigator.h"
 #include "gui/records/CYydaCjDlg.h"
-#include "gui/records/RecordsUi.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/FormLabel.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -116,9 +118,8 @@ void CYydaAddDlg::ItemGroup::show(const ItemChoice& choice) const
     other->setText(qs(choice.other));
 }
 
-CYydaAddDlg::CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent)
+CYydaAddDlg::CYydaAddDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_mainWindow(mainWindow)
     , m_archId(lineEdit(QStringLiteral("archIdEdit"), this))
     , m_name(lineEdit(QStringLiteral("nameEdit"), this))
     , m_gender(choiceCombo(QStringLiteral("genderCombo"), genderChoices(), this))
@@ -145,6 +146,19 @@ CYydaAddDlg::CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent)
     numbersOnly(m_height);
     numbersOnly(m_weight);
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 10, 16, 10);
+    layout->setSpacing(8);
+    layout->addLayout(buildForm());
+    layout->addLayout(buildItemGroups());
+    layout->addStretch();
+    layout->addLayout(buildButtons());
+    connect(m_class, &QComboBox::activated, this, &CYydaAddDlg::chooseClass);
+    startNew();
+}
+
+QGridLayout* CYydaAddDlg::buildForm()
+{
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
     fields->setVerticalSpacing(6);
@@ -173,7 +187,11 @@ CYydaAddDlg::CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent)
     for (int column = 1; column < 6; column += 2) {
         fields->setColumnStretch(column, 1);
     }
+    return fields;
+}
 
+QGridLayout* CYydaAddDlg::buildItemGroups()
+{
     m_allergy.items = &allergyItems();
     m_illness.items = &illnessItems();
     m_disability.items = &disabilityItems();
@@ -198,30 +216,23 @@ CYydaAddDlg::CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent)
     groups->addWidget(formLabel(QStringLiteral("临床表现："), this), 3, 0, Qt::AlignTop | Qt::AlignRight);
     groups->addLayout(signs, 3, 1);
     groups->setColumnStretch(1, 1);
+    return groups;
+}
 
-    auto* saveButton
-        = recordsButton(QStringLiteral("saveButton"), QStringLiteral("save"), QStringLiteral("保存"), this);
+QHBoxLayout* CYydaAddDlg::buildButtons()
+{
+    auto* saveButton = actionButton(QStringLiteral("saveButton"), QStringLiteral("save"), QStringLiteral("保存"), this);
     auto* cancelButton
-        = recordsButton(QStringLiteral("cancelButton"), QStringLiteral("cancel"), QStringLiteral("取消"), this);
+        = actionButton(QStringLiteral("cancelButton"), QStringLiteral("cancel"), QStringLiteral("取消"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(saveButton);
     buttons->addSpacing(16);
     buttons->addWidget(cancelButton);
     buttons->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 10, 16, 10);
-    layout->setSpacing(8);
-    layout->addLayout(fields);
-    layout->addLayout(groups);
-    layout->addStretch();
-    layout->addLayout(buttons);
-
     connect(saveButton, &QAbstractButton::clicked, this, &CYydaAddDlg::save);
     connect(cancelButton, &QAbstractButton::clicked, this, &CYydaAddDlg::cancel);
-    connect(m_class, &QComboBox::activated, this, &CYydaAddDlg::chooseClass);
-    startNew();
+    return buttons;
 }
 
 QWidget* CYydaAddDlg::buildGroup(ItemGroup& group, const QString& name, const QList<int>& rowSizes, bool otherInline)
@@ -282,18 +293,17 @@ QWidget* CYydaAddDlg::buildGroup(ItemGroup& group, const QString& name, const QL
 
 void CYydaAddDlg::fillClasses()
 {
-    std::vector<std::string> names;
-    runDatabaseWork([&] { names = loadClassNames(); });
-    fillCombo(m_class, names, 0);
+    const auto names = runDatabaseWork([] { return loadClassNames(); });
+    fillCombo(m_class, names.value_or(std::vector<std::string>()), 0);
 }
 
 void CYydaAddDlg::startNew()
 {
-    QString archId;
-    if (!runDatabaseWork([&] { archId = qs(newArchiveId()); })) {
+    const auto archId = runDatabaseWork([] { return newArchiveId(); });
+    if (!archId) {
         return;
     }
-    m_archId->setText(archId);
+    m_archId->setText(qs(*archId));
     for (auto* edit : { m_name, m_height, m_weight, m_school, m_address, m_guardian, m_guardianTel, m_relation }) {
         edit->clear();
     }
@@ -319,11 +329,11 @@ void CYydaAddDlg::startNew()
 
 bool CYydaAddDlg::loadArchive(const QString& archId)
 {
-    std::optional<ArchiveRecord> stored;
-    if (!runDatabaseWork([&] { stored = pelinor::loadArchive(ss(archId)); }) || !stored) {
+    const auto stored = runDatabaseWork([&] { return pelinor::loadArchive(ss(archId)); });
+    if (!stored || !*stored) {
         return false;
     }
-    const ArchiveRecord& a = *stored;
+    const ArchiveRecord& a = **stored;
     fillClasses();
     fillCombo(m_gender, genderChoices());
     fillCombo(m_nation, nationChoices());
@@ -363,13 +373,11 @@ void CYydaAddDlg::chooseClass()
     if (m_class->currentIndex() < 0) {
         return;
     }
-    std::string number;
-    if (!runDatabaseWork([&] { number = studentNumberForForm(ss(m_archId->text()), ss(m_class->currentText())); })) {
-        return;
-    }
+    const auto number
+        = runDatabaseWork([&] { return studentNumberForForm(ss(m_archId->text()), ss(m_class->currentText())); });
     // A class the class table no longer knows keeps the number the archive has.
-    if (!number.empty()) {
-        m_studentId->setText(qs(number));
+    if (number && !number->empty()) {
+        m_studentId->setText(qs(*number));
     }
 }
 
@@ -409,13 +417,13 @@ ArchiveRecord CYydaAddDlg::formArchive() const
 
 bool CYydaAddDlg::save()
 {
-    RecordOutcome outcome;
     const ArchiveRecord archive = formArchive();
-    if (!runDatabaseWork([&] { outcome = saveArchive(archive); })) {
+    const auto outcome = runDatabaseWork([&] { return saveArchive(archive); });
+    if (!outcome) {
         return false;
     }
-    if (!outcome.ok()) {
-        showRefusal(outcome);
+    if (!outcome->ok()) {
+        showRefusal(*outcome);
         return false;
     }
     startNew();
@@ -431,13 +439,10 @@ void CYydaAddDlg::cancel()
 
 void CYydaAddDlg::backToList()
 {
-    if (!m_mainWindow) {
-        return;
-    }
-    if (auto* list = m_mainWindow->pageAs<CYydaCjDlg>(PageId::ArchiveList)) {
+    if (auto* list = navigator().pageAs<CYydaCjDlg>(PageId::ArchiveList)) {
         list->reloadList();
     }
-    m_mainWindow->showPage(PageId::ArchiveList);
+    navigator().showPage(PageId::ArchiveList);
 }
 
 QLineEdit* CYydaAddDlg::edit(const char* objectName) const

@@ -10,11 +10,11 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 
 namespace pelinor {
-
-class CLumarooDlg;
 
 // The archive form (page 11): one archive at a time, a new one after "add" or a stored one after
 // "edit". Save writes it and returns to the list; cancel drops the input and returns.
@@ -23,7 +23,7 @@ class CYydaAddDlg : public CSkinPage
     Q_OBJECT
 
 public:
-    explicit CYydaAddDlg(CLumarooDlg* mainWindow, QWidget* parent = nullptr);
+    explicit CYydaAddDlg(QWidget* parent = nullptr);
 
     // Clears the form for a new archive: a fresh archive number, empty boxes, first entries,
     // today in both date pickers, every box unchecked.
@@ -59,13 +59,18 @@ private:
         void show(const ItemChoice& choice) const;
     };
 
+    // The boxes of the archive, three label and box pairs to a row.
+    QGridLayout* buildForm();
+    // Allergies, illnesses, disabilities and clinical signs.
+    QGridLayout* buildItemGroups();
+    // Save and cancel.
+    QHBoxLayout* buildButtons();
     // A check-box group in rows of `rowSizes` boxes ("无" first), the other text at the end of the
     // last row or on a row of its own.
     QWidget* buildGroup(ItemGroup& group, const QString& name, const QList<int>& rowSizes, bool otherInline);
     void fillClasses();
     void backToList();
 
-    CLumarooDlg* m_mainWindow;
     QLineEdit* m_archId;
     QLineEdit* m_name;
     QComboBox* m_gender;

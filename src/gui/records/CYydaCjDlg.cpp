@@ -1,16 +1,16 @@
 #include "gui/records/CYydaCjDlg.h"
 
 #include "core/records/Archives.h"
-#include "gui/app/CLumarooApp.h"
+#include "gui/navigation/Navigator.h"
 #include "gui/records/CYydaAddDlg.h"
-#include "gui/records/CYydaDisplayDlg.h"
-#include "gui/records/RecordsUi.h"
-#include "gui/shell/CHubPage.h"
-#include "gui/shell/CLumarooDlg.h"
+#include "gui/session/PermissionCheck.h"
+#include "gui/session/Session.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
+#include "gui/widgets/Refusals.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,9 +19,8 @@
 
 namespace pelinor {
 
-CYydaCjDlg::CYydaCjDlg(CLumarooDlg* mainWindow, QWidget* parent)
+CYydaCjDlg::CYydaCjDlg(QWidget* parent)
     : CSkinPage(parent)
-    , m_mainWindow(mainWindow)
     , m_list(new CListCtrlCl(this))
     , m_archIdSearch(new QLineEdit(this))
     , m_nameSearch(new QLineEdit(this))
@@ -38,12 +37,11 @@ CYydaCjDlg::CYydaCjDlg(CLumarooDlg* mainWindow, QWidget* parent)
     m_archIdSearch->setFixedWidth(120);
     m_nameSearch->setFixedWidth(120);
 
-    auto* view = recordsButton(QStringLiteral("viewButton"), QStringLiteral("view"), QStringLiteral("查看"), this);
-    auto* add = recordsButton(QStringLiteral("addButton"), QStringLiteral("add"), QStringLiteral("新建"), this);
-    auto* edit = recordsButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("修改"), this);
-    auto* remove
-        = recordsButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
-    auto* find = recordsButton(QStringLiteral("searchButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
+    auto* view = actionButton(QStringLiteral("viewButton"), QStringLiteral("view"), QStringLiteral("查看"), this);
+    auto* add = actionButton(QStringLiteral("addButton"), QStringLiteral("add"), QStringLiteral("新建"), this);
+    auto* edit = actionButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("修改"), this);
+    auto* remove = actionButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
+    auto* find = actionButton(QStringLiteral("searchButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
 
     auto* actions = new QHBoxLayout;
     for (auto* button : { view, add, edit, remove }) {
@@ -75,21 +73,20 @@ CYydaCjDlg::CYydaCjDlg(CLumarooDlg* mainWindow, QWidget* parent)
     connect(m_nameSearch, &QLineEdit::returnPressed, this, &CYydaCjDlg::search);
     connect(m_list, &QTableWidget::cellDoubleClicked, this, &CYydaCjDlg::viewArchive);
 
-    CLumarooApp::readRolePermissions(m_flags);
+    Session::readRolePermissions(m_flags);
     reloadList();
 }
 
 void CYydaCjDlg::refresh()
 {
-    CLumarooApp::readRolePermissions(m_flags);
+    Session::readRolePermissions(m_flags);
     reloadList();
 }
 
 void CYydaCjDlg::reloadList()
 {
-    std::vector<ArchiveRecord> archives;
-    if (runDatabaseWork([&] { archives = loadArchives(); })) {
-        showRows(archives);
+    if (const auto archives = runDatabaseWork([] { return loadArchives(); })) {
+        showRows(*archives);
     }
 }
 
@@ -117,23 +114,17 @@ void CYydaCjDlg::viewArchive()
         showMessage(QStringLiteral("请选择查看信息"), QStringLiteral("系统提示"));
         return;
     }
-    if (!m_mainWindow) {
-        return;
-    }
-    auto* display = m_mainWindow->pageAs<CYydaDisplayDlg>(PageId::ArchiveDisplay);
-    if (display && display->showArchive(selectedArchId())) {
-        m_mainWindow->showPage(PageId::ArchiveDisplay);
-    }
+    navigator().openArchive(selectedArchId());
 }
 
 void CYydaCjDlg::addArchive()
 {
-    if (!checkPermission(m_flags, QStringLiteral("C01")) || !m_mainWindow) {
+    if (!checkPermission(m_flags, QStringLiteral("C01"))) {
         return;
     }
-    if (auto* form = m_mainWindow->pageAs<CYydaAddDlg>(PageId::ArchiveEntry)) {
+    if (auto* form = navigator().pageAs<CYydaAddDlg>(PageId::ArchiveEntry)) {
         form->startNew();
-        m_mainWindow->showPage(PageId::ArchiveEntry);
+        navigator().showPage(PageId::ArchiveEntry);
     }
 }
 
@@ -146,12 +137,9 @@ void CYydaCjDlg::editArchive()
         showMessage(QStringLiteral("请选择编辑信息"), QStringLiteral("系统提示"));
         return;
     }
-    if (!m_mainWindow) {
-        return;
-    }
-    auto* form = m_mainWindow->pageAs<CYydaAddDlg>(PageId::ArchiveEntry);
+    auto* form = navigator().pageAs<CYydaAddDlg>(PageId::ArchiveEntry);
     if (form && form->loadArchive(selectedArchId())) {
-        m_mainWindow->showPage(PageId::ArchiveEntry);
+        navigator().showPage(PageId::ArchiveEntry);
     }
 }
 
@@ -173,9 +161,10 @@ void CYydaCjDlg::deleteArchive()
 
 void CYydaCjDlg::search()
 {
-    std::vector<ArchiveRecord> archives;
-    if (runDatabaseWork([&] { archives = searchArchives(ss(m_archIdSearch->text()), ss(m_nameSearch->text())); })) {
-        showRows(archives);
+    const auto archives
+        = runDatabaseWork([&] { return searchArchives(ss(m_archIdSearch->text()), ss(m_nameSearch->text())); });
+    if (archives) {
+        showRows(*archives);
     }
 }
 

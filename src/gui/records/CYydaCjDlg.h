@@ -2,7 +2,7 @@
 
 #include "core/admin/PermissionFlags.h"
 #include "core/records/ArchiveRecord.h"
-#include "gui/shell/RefreshablePage.h"
+#include "gui/navigation/RefreshablePage.h"
 #include "gui/widgets/CSkinPage.h"
 
 #include <vector>
@@ -12,7 +12,6 @@ class QLineEdit;
 namespace pelinor {
 
 class CListCtrlCl;
-class CLumarooDlg;
 
 // The archive list (page 0): every child's archive, a search by archive number and name, and the
 // view, add, edit and delete actions, each guarded by the role's archive permissions (C02, C01,
@@ -22,7 +21,7 @@ class CYydaCjDlg : public CSkinPage, public RefreshablePage
     Q_OBJECT
 
 public:
-    explicit CYydaCjDlg(CLumarooDlg* mainWindow, QWidget* parent = nullptr);
+    explicit CYydaCjDlg(QWidget* parent = nullptr);
 
     // Lists every archive and reads the role's permissions again (flags are only ever added).
     void refresh() override;
@@ -44,7 +43,6 @@ private:
     void showRows(const std::vector<ArchiveRecord>& archives);
     QString selectedArchId() const;
 
-    CLumarooDlg* m_mainWindow;
     PermissionFlags m_flags;
     CListCtrlCl* m_list;
     QLineEdit* m_archIdSearch;

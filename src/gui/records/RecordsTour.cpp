@@ -1,13 +1,13 @@
 #include "gui/records/RecordsTour.h"
 
 #include "core/records/Archives.h"
+#include "gui/navigation/Navigator.h"
+#include "gui/navigation/TourContext.h"
 #include "gui/records/CBjEditDlg.h"
 #include "gui/records/CBjSetDlg.h"
 #include "gui/records/CSelPerSonDlg.h"
 #include "gui/records/CYydaAddDlg.h"
 #include "gui/records/CYydaDisplayDlg.h"
-#include "gui/shell/CLumarooDlg.h"
-#include "gui/shell/TourSteps.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/DatabaseError.h"
 
@@ -20,8 +20,7 @@ namespace {
 // A child worth looking at: the first one with clinical signs, else the first one.
 QString sampleArchId()
 {
-    std::vector<ArchiveRecord> archives;
-    runDatabaseWork([&] { archives = loadArchives(); });
+    const auto archives = runDatabaseWork([] { return loadArchives(); }).value_or(std::vector<ArchiveRecord>());
     for (const auto& archive : archives) {
         if (!archive.lcbx.empty()) {
             return qs(archive.archId);
@@ -34,31 +33,27 @@ QString sampleArchId()
 
 void tourArchiveEntry(TourContext& tour)
 {
-    CLumarooDlg& window = tour.mainWindow();
-    if (auto* form = window.pageAs<CYydaAddDlg>(PageId::ArchiveEntry)) {
+    auto* form = navigator().pageAs<CYydaAddDlg>(PageId::ArchiveEntry);
+    if (form) {
         form->loadArchive(sampleArchId());
     }
-    window.showPage(PageId::ArchiveEntry);
-    tour.save(&window, QStringLiteral("page-11-archive-entry"));
-    if (auto* form = window.pageAs<CYydaAddDlg>(PageId::ArchiveEntry)) {
+    tour.savePage(PageId::ArchiveEntry, QStringLiteral("page-11-archive-entry"));
+    if (form) {
         form->startNew();
     }
 }
 
 void tourArchiveDisplay(TourContext& tour)
 {
-    CLumarooDlg& window = tour.mainWindow();
-    if (auto* display = window.pageAs<CYydaDisplayDlg>(PageId::ArchiveDisplay)) {
+    if (auto* display = navigator().pageAs<CYydaDisplayDlg>(PageId::ArchiveDisplay)) {
         display->showArchive(sampleArchId());
     }
-    window.showPage(PageId::ArchiveDisplay);
-    tour.save(&window, QStringLiteral("page-12-archive-display"));
+    tour.savePage(PageId::ArchiveDisplay, QStringLiteral("page-12-archive-display"));
 }
 
 void tourClassMove(TourContext& tour)
 {
-    CLumarooDlg& window = tour.mainWindow();
-    auto* classes = window.pageAs<CBjSetDlg>(PageId::Classes);
+    auto* classes = navigator().pageAs<CBjSetDlg>(PageId::Classes);
     if (classes && classes->sourceCombo()->count() > 1) {
         classes->refresh();
         classes->sourceCombo()->setCurrentIndex(0);
@@ -70,8 +65,7 @@ void tourClassMove(TourContext& tour)
         classes->targetCombo()->setCurrentIndex(1);
         classes->classList()->selectRow(0);
     }
-    window.showPage(PageId::Classes);
-    tour.save(&window, QStringLiteral("info-classes"));
+    tour.savePage(PageId::Classes, QStringLiteral("info-classes"));
     if (classes) {
         classes->refresh();
     }

@@ -1,6 +1,6 @@
 #include "gui/shell/CBttmDlg.h"
 
-#include "gui/app/CLumarooApp.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/SkinFonts.h"
 
 #include <QHBoxLayout>
@@ -40,7 +40,7 @@ CBttmDlg::CBttmDlg(QWidget* parent)
 
 void CBttmDlg::updateUser()
 {
-    const CurrentUser& user = CLumarooApp::currentUser();
+    const CurrentUser& user = Session::currentUser();
     if (!user.loggedIn()) {
         m_user->clear();
         return;

@@ -1,7 +1,8 @@
 #include "gui/shell/CCenterDlg.h"
 
-#include "gui/app/CLumarooApp.h"
-#include "gui/shell/CHubPage.h"
+#include "gui/navigation/PageRegistry.h"
+#include "gui/session/PermissionCheck.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/SkinFonts.h"
@@ -21,21 +22,16 @@ constexpr int kColumns = 4;
 
 const QList<CCenterDlg::Entry>& CCenterDlg::entries()
 {
-    using A = Action;
-    static const QList<Entry> list = {
-        { "foodsTile", "原料管理", ":/skin/sym-food.svg", "C31", A::OpenPage, PageId::Foods, true },
-        { "dishesTile", "食谱管理", ":/skin/sym-dish.svg", "C32", A::OpenPage, PageId::Dishes, true },
-        { "setMealsTile", "套餐管理", ":/skin/sym-setmeal.svg", "C33", A::OpenPage, PageId::SetMeals, false },
-        { "knowledgeTile", "营养知识", ":/skin/sym-book.svg", "", A::OpenPage, PageId::Knowledge, false },
-        { "attendanceTile", "考勤管理", ":/skin/sym-attendance.svg", "C23", A::OpenPage, PageId::Attendance, true },
-        { "classesTile", "班级管理", ":/skin/sym-class.svg", "C24", A::OpenPage, PageId::Classes, false },
-        { "healthTile", "健康体检", ":/skin/sym-health.svg", "C21", A::OpenPage, PageId::Health, true },
-        { "immunisationTile", "卫生免疫", ":/skin/sym-vaccine.svg", "C22", A::OpenPage, PageId::Immunisation, true },
-        { "passwordTile", "密码修改", ":/skin/sym-lock.svg", "C44", A::OpenPage, PageId::PasswordChange, false },
-        { "backupTile", "数据库备份", ":/skin/sym-database.svg", "C43", A::OpenPage, PageId::Backup, false },
-        { "rolesTile", "权限管理", ":/skin/sym-key.svg", "C42", A::OpenPage, PageId::Roles, false },
-        { "helpTile", "帮助", ":/skin/sym-help.svg", "", A::OpenHelp, PageId::CenterHub, false },
-    };
+    static const QList<Entry> list = [] {
+        QList<Entry> tiles;
+        for (const PageRegistration* row : PageRegistry::homeTiles()) {
+            tiles.append({ row->className + QStringLiteral("Tile"), row->title, row->picture, row->permission,
+                Action::OpenPage, row->id, refreshes(row->refresh, Refresh::FromHome) });
+        }
+        tiles.append({ QStringLiteral("helpTile"), QStringLiteral("帮助"), QStringLiteral(":/skin/sym-help.svg"),
+            QString(), Action::OpenHelp, PageId::CenterHub, false });
+        return tiles;
+    }();
     return list;
 }
 
@@ -99,7 +95,7 @@ const PermissionFlags& CCenterDlg::permissions() const
 
 void CCenterDlg::readPermissions()
 {
-    runDatabaseWork([this] { CLumarooApp::readRolePermissions(m_flags); });
+    runDatabaseWork([this] { Session::readRolePermissions(m_flags); });
 }
 
 void CCenterDlg::paintEvent(QPaintEvent*)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/admin/PermissionFlags.h"
-#include "gui/shell/PageId.h"
+#include "gui/navigation/PageId.h"
 #include "gui/widgets/CSkinPage.h"
 
 #include <QList>
@@ -10,8 +10,9 @@ namespace pelinor {
 
 class CPictureButton;
 
-// The home page: twelve picture buttons in three rows of four that open modules directly.
-// Its permission flags are read when it is created and again on every press of the home button.
+// The home page: twelve picture buttons in three rows of four that open modules directly: the
+// pages registered with a home tile, by tile position, and the help button last. Its permission
+// flags are read when it is created and again on every press of the home button.
 class CCenterDlg : public CSkinPage
 {
     Q_OBJECT
@@ -36,6 +37,7 @@ public:
 
     explicit CCenterDlg(QWidget* parent = nullptr);
 
+    // The buttons in reading order (built from the page registry on first use).
     static const QList<Entry>& entries();
     CPictureButton* button(int row, int column) const;
 

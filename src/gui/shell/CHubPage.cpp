@@ -1,11 +1,11 @@
 #include "gui/shell/CHubPage.h"
 
-#include "core/common/AppInfo.h"
-#include "gui/app/CLumarooApp.h"
-#include "gui/shell/RefreshablePage.h"
+#include "gui/navigation/PageRegistry.h"
+#include "gui/navigation/RefreshablePage.h"
+#include "gui/session/PermissionCheck.h"
+#include "gui/session/Session.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
-#include "gui/widgets/Prompter.h"
 
 #include <QHBoxLayout>
 #include <QStackedWidget>
@@ -17,26 +17,21 @@ namespace {
 
 const QSize kStripButtonSize(136, 46);
 
+QList<CHubPage::Button> registeredButtons(PageId hub)
+{
+    QList<CHubPage::Button> buttons;
+    for (const PageRegistration* row : PageRegistry::stripOf(hub)) {
+        buttons.append({ row->id, row->permission, row->picture, refreshes(row->refresh, Refresh::FromHub) });
+    }
+    return buttons;
+}
+
 } // namespace
 
-QString noPermissionMessage()
-{
-    return QStringLiteral("对不起！您没有操作该模块的权限！");
-}
-
-bool checkPermission(const PermissionFlags& flags, const QString& code)
-{
-    if (code.isEmpty() || flags.has(code.toStdString())) {
-        return true;
-    }
-    prompter().info(noPermissionMessage(), QString::fromUtf8(kApplicationTitle));
-    return false;
-}
-
-CHubPage::CHubPage(PageId hub, const QList<Button>& buttons, QWidget* parent)
+CHubPage::CHubPage(PageId hub, QWidget* parent)
     : CSkinPage(parent)
     , m_hub(hub)
-    , m_buttons(buttons)
+    , m_buttons(registeredButtons(hub))
     , m_stack(new QStackedWidget(this))
 {
     setObjectName(pageClassName(hub));
@@ -80,6 +75,11 @@ CHubPage::CHubPage(PageId hub, const QList<Button>& buttons, QWidget* parent)
 PageId CHubPage::hubId() const
 {
     return m_hub;
+}
+
+const QList<CHubPage::Button>& CHubPage::buttons() const
+{
+    return m_buttons;
 }
 
 void CHubPage::addSubPage(PageId page, QWidget* widget)
@@ -153,7 +153,7 @@ const PermissionFlags& CHubPage::permissions() const
 
 void CHubPage::readPermissions()
 {
-    runDatabaseWork([this] { CLumarooApp::readRolePermissions(m_flags); });
+    runDatabaseWork([this] { Session::readRolePermissions(m_flags); });
 }
 
 const CHubPage::Button* CHubPage::buttonFor(PageId target) const

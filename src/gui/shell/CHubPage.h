@@ -1,22 +1,21 @@
 #pragma once
 
 #include "core/admin/PermissionFlags.h"
-#include "gui/shell/PageId.h"
+#include "gui/navigation/PageId.h"
 #include "gui/widgets/CSkinPage.h"
 
 #include <QHash>
 #include <QList>
 
 class QStackedWidget;
-class QHBoxLayout;
 
 namespace pelinor {
 
-class CLumarooDlg;
 class CPictureButton;
 
 // A hub: a strip of picture buttons at the top and its sub-pages below, one visible at a time,
-// with its own permission flags read from the role when the hub is created.
+// with its own permission flags read from the role when the hub is created. The buttons are the
+// pages registered for the hub with a strip position, each guarded by its page's permission code.
 class CHubPage : public CSkinPage
 {
     Q_OBJECT
@@ -30,10 +29,11 @@ public:
         bool refreshTarget; // the target reloads before it is shown
     };
 
-    CHubPage(PageId hub, const QList<Button>& buttons, QWidget* parent = nullptr);
+    explicit CHubPage(PageId hub, QWidget* parent = nullptr);
 
     PageId hubId() const;
-    // Takes a sub-page created by the page factory; the main window adds every sub-page once.
+    const QList<Button>& buttons() const;
+    // Takes a sub-page; the main window adds every sub-page once.
     void addSubPage(PageId page, QWidget* widget);
     QWidget* subPage(PageId page) const;
     PageId currentSubPage() const;
@@ -62,10 +62,5 @@ private:
     QStackedWidget* m_stack;
     PermissionFlags m_flags;
 };
-
-// The message every refused module shows.
-QString noPermissionMessage();
-// Tests the flags for a code (empty: always granted); a refusal shows the message.
-bool checkPermission(const PermissionFlags& flags, const QString& code);
 
 } // namespace pelinor

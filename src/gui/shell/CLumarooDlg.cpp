@@ -1,17 +1,16 @@
 #include "gui/shell/CLumarooDlg.h"
 
+#include "gui/navigation/PageRegistry.h"
+#include "gui/navigation/RefreshablePage.h"
 #include "gui/shell/CAboutDlg.h"
 #include "gui/shell/CBttmDlg.h"
 #include "gui/shell/CCenterDlg.h"
-#include "gui/shell/CInfoMageDlg.h"
+#include "gui/shell/CHubPage.h"
 #include "gui/shell/CLeftDlg.h"
-#include "gui/shell/CRecipeDlg.h"
-#include "gui/shell/CXtszDlg.h"
 #include "gui/shell/HelpLauncher.h"
 #include "gui/shell/MainWindowLayout.h"
-#include "gui/shell/PageFactory.h"
-#include "gui/shell/RefreshablePage.h"
 #include "gui/widgets/CColorMenu.h"
+#include "gui/widgets/CNoticePage.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/WindowDragger.h"
 
@@ -50,6 +49,12 @@ void refreshIfAble(QWidget* page)
     }
 }
 
+// A registered page; a module whose screen is not built yet shows a notice with the page's title.
+QWidget* createPage(const PageRegistration& row)
+{
+    return row.create ? row.create() : new CNoticePage(row.title);
+}
+
 } // namespace
 
 CLumarooDlg::CLumarooDlg(QWidget* parent)
@@ -69,6 +74,7 @@ CLumarooDlg::CLumarooDlg(QWidget* parent)
     // The top strip of the banner acts as the caption.
     new WindowDragger(this, MainWindowLayout::kDragHeight);
     g_mainWindow = this;
+    setNavigator(this);
 
     QSize initial(kInitialWidth, kInitialHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -126,6 +132,7 @@ CLumarooDlg::~CLumarooDlg()
     if (g_mainWindow == this) {
         g_mainWindow = nullptr;
     }
+    clearNavigator(this);
 }
 
 CLumarooDlg* CLumarooDlg::mainWindow()
@@ -135,34 +142,32 @@ CLumarooDlg* CLumarooDlg::mainWindow()
 
 void CLumarooDlg::createPages()
 {
-    // Page-number order first, then the knowledge page; hubs take their sub-pages as they come.
-    for (PageId id : numberedPages()) {
-        switch (id) {
-        case PageId::CenterHub:
-            m_center = new CCenterDlg;
+    // The pages of the content area in id order (page numbers, then the knowledge page), then each
+    // hub's pages; the registry holds them in id order.
+    for (const PageRegistration& row : PageRegistry::rows()) {
+        if (row.inHub() || page(row.id)) {
+            continue;
+        }
+        QWidget* widget = createPage(row);
+        if (auto* hubPage = qobject_cast<CHubPage*>(widget); hubPage && isHub(row.id)) {
+            m_hubs.insert(static_cast<int>(row.id), hubPage);
+        }
+        if (auto* center = qobject_cast<CCenterDlg*>(widget); center && row.id == PageId::CenterHub) {
+            m_center = center;
             connect(m_center, &CCenterDlg::openPage, this, &CLumarooDlg::openModule);
             connect(m_center, &CCenterDlg::openHelp, this, &CLumarooDlg::openHelp);
-            addContentPage(id, m_center);
-            break;
-        case PageId::InfoHub:
-        case PageId::RecipeHub:
-        case PageId::SettingsHub: {
-            CHubPage* hubPage = id == PageId::InfoHub ? static_cast<CHubPage*>(new CInfoMageDlg)
-                : id == PageId::RecipeHub             ? static_cast<CHubPage*>(new CRecipeDlg)
-                                                      : static_cast<CHubPage*>(new CXtszDlg);
-            m_hubs.insert(static_cast<int>(id), hubPage);
-            addContentPage(id, hubPage);
-            break;
         }
-        default:
-            addContentPage(id, createModulePage(id, this));
-            break;
-        }
+        addContentPage(row.id, widget);
     }
-    addContentPage(PageId::Knowledge, createModulePage(PageId::Knowledge, this));
-    for (CHubPage* hubPage : std::as_const(m_hubs)) {
-        for (PageId sub : subPagesOf(hubPage->hubId())) {
-            hubPage->addSubPage(sub, createModulePage(sub, this));
+    for (PageId hubId : { PageId::InfoHub, PageId::RecipeHub, PageId::SettingsHub }) {
+        CHubPage* hubPage = hub(hubId);
+        if (!hubPage) {
+            continue;
+        }
+        for (PageId sub : subPagesOf(hubId)) {
+            if (!hubPage->subPage(sub)) {
+                hubPage->addSubPage(sub, createPage(*PageRegistry::find(sub)));
+            }
         }
         hubPage->showWelcome();
     }
@@ -194,6 +199,11 @@ QWidget* CLumarooDlg::page(PageId id) const
         return hubPage ? hubPage->subPage(id) : nullptr;
     }
     return m_contentPages.value(static_cast<int>(id), nullptr);
+}
+
+void CLumarooDlg::closeMainWindow()
+{
+    close();
 }
 
 void CLumarooDlg::showPage(PageId id)
@@ -241,17 +251,16 @@ void CLumarooDlg::navigate(int target)
         return;
     }
     const PageId id = kNavigationPages[target];
-    switch (target) {
-    case CLeftDlg::Home:
-        m_center->readPermissions();
-        break;
-    case CLeftDlg::Archives:
-    case CLeftDlg::Plans:
+    if (id == PageId::CenterHub) {
+        if (m_center) {
+            m_center->readPermissions();
+        }
+    } else if (CHubPage* hubPage = hub(id)) {
+        hubPage->showWelcome();
+    }
+    const PageRegistration* row = PageRegistry::find(id);
+    if (row && refreshes(row->refresh, Refresh::FromNavigationBar)) {
         refreshIfAble(page(id));
-        break;
-    default:
-        hub(id)->showWelcome();
-        break;
     }
     showPage(id);
 }
@@ -397,34 +406,13 @@ void CLumarooDlg::showWindowMenu(const QPoint& globalPosition)
 
 int CLumarooDlg::navigationTargetOf(PageId id) const
 {
-    switch (id) {
-    case PageId::CenterHub:
-    case PageId::Knowledge:
-        return CLeftDlg::Home;
-    case PageId::ArchiveList:
-    case PageId::ArchiveEntry:
-    case PageId::ArchiveDisplay:
-        return CLeftDlg::Archives;
-    case PageId::PlanList:
-    case PageId::PlanSetup:
-    case PageId::MenuView:
-    case PageId::Analysis:
-    case PageId::PlanEditor:
-        return CLeftDlg::Plans;
-    default:
-        break;
-    }
-    if (const auto hubId = hubOf(id)) {
-        return navigationTargetOf(*hubId);
-    }
-    if (id == PageId::InfoHub) {
-        return CLeftDlg::Information;
-    }
-    if (id == PageId::RecipeHub) {
-        return CLeftDlg::Recipes;
-    }
-    if (id == PageId::SettingsHub) {
-        return CLeftDlg::Settings;
+    // A page lights the button of the page it belongs to (its hub, or the list it comes from).
+    const PageRegistration* row = PageRegistry::find(id);
+    const PageId owner = row ? row->hub : id;
+    for (int target = 0; target < CLeftDlg::TargetCount; ++target) {
+        if (kNavigationPages[target] == owner) {
+            return target;
+        }
     }
     return -1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "gui/shell/PageId.h"
+#include "gui/navigation/Navigator.h"
+#include "gui/navigation/PageId.h"
 #include "gui/widgets/CAnchorLayout.h"
 
 #include <QDialog>
@@ -17,8 +18,9 @@ class CLeftDlg;
 class CPictureButton;
 
 // The main window: borderless, skinned, with the banner, the navigation bar, the bottom bar and
-// the content area in which exactly one page is visible. Every page is created once, here.
-class CLumarooDlg : public QDialog
+// the content area in which exactly one page is visible. Every registered page is created once,
+// here (PageRegistry); while the window exists it is the program's navigator.
+class CLumarooDlg : public QDialog, public Navigator
 {
     Q_OBJECT
 
@@ -29,21 +31,18 @@ public:
     explicit CLumarooDlg(QWidget* parent = nullptr);
     ~CLumarooDlg() override;
 
-    // The main window of the run (null before one exists), through which pages reach each other.
+    // The main window of the run (null before one exists).
     static CLumarooDlg* mainWindow();
 
     // The page with a page number (0 to 13; 6 and 8 name none): null for other numbers.
     QWidget* GetPage(int number) const;
     // Any page, hub sub-pages and the knowledge page included.
-    QWidget* page(PageId id) const;
-    template <typename T> T* pageAs(PageId id) const
-    {
-        return qobject_cast<T*>(page(id));
-    }
+    QWidget* page(PageId id) const override;
 
     // Shows a page: hides every other one, keeps the navigation bar; a sub-page is shown in its
     // hub. No permission test and no refresh: callers decide (see RefreshablePage).
-    void showPage(PageId id);
+    void showPage(PageId id) override;
+    void closeMainWindow() override;
     // The page the content area shows (for a hub: its current sub-page).
     PageId currentPage() const;
 

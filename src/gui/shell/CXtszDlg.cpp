@@ -2,15 +2,9 @@
 
 namespace pelinor {
 
+// The buttons come from the pages registered for the hub (see PageRegistry).
 CXtszDlg::CXtszDlg(QWidget* parent)
-    : CHubPage(PageId::SettingsHub,
-        {
-            { PageId::Accounts, QStringLiteral("C41"), QStringLiteral(":/skin/sym-people.svg"), false },
-            { PageId::Roles, QStringLiteral("C42"), QStringLiteral(":/skin/sym-key.svg"), false },
-            { PageId::Backup, QStringLiteral("C43"), QStringLiteral(":/skin/sym-database.svg"), false },
-            { PageId::PasswordChange, QStringLiteral("C44"), QStringLiteral(":/skin/sym-lock.svg"), false },
-        },
-        parent)
+    : CHubPage(PageId::SettingsHub, parent)
 {
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "core/db/CppSQLite3Exception.h"
+#include "gui/widgets/StringConversion.h"
 
-#include <QString>
-#include <string>
+#include <optional>
+#include <type_traits>
 
 namespace pelinor {
 
@@ -12,27 +13,31 @@ namespace pelinor {
 void showDatabaseError(const CppSQLite3Exception& failure);
 
 // Runs one handler's database work; a CppSQLite3Exception is shown and the handler carries on.
-// Returns false when the work failed, so the caller can stop instead of reporting success.
-template <typename Work> bool runDatabaseWork(Work&& work)
+// Work that returns nothing gives false when it failed, so the caller can stop instead of
+// reporting success:
+//   if (!runDatabaseWork([&] { deleteArchive(id); })) return;
+// Work that returns a value gives it, or nothing when it failed:
+//   const auto archives = runDatabaseWork([] { return loadArchives(); });
+//   if (!archives) return;
+template <typename Work> auto runDatabaseWork(Work&& work)
 {
-    try {
-        work();
-        return true;
-    } catch (const CppSQLite3Exception& failure) {
-        showDatabaseError(failure);
-        return false;
+    using Result = std::invoke_result_t<Work>;
+    if constexpr (std::is_void_v<Result>) {
+        try {
+            work();
+            return true;
+        } catch (const CppSQLite3Exception& failure) {
+            showDatabaseError(failure);
+            return false;
+        }
+    } else {
+        try {
+            return std::optional<Result>(work());
+        } catch (const CppSQLite3Exception& failure) {
+            showDatabaseError(failure);
+            return std::optional<Result>();
+        }
     }
-}
-
-// UTF-8 from core to the screen and back.
-inline QString qs(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-inline std::string ss(const QString& text)
-{
-    return text.toStdString();
 }
 
 } // namespace pelinor

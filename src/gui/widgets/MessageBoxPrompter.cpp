@@ -38,4 +38,10 @@ bool MessageBoxPrompter::confirm(const QString& text, const QString& caption)
         == QMessageBox::Ok;
 }
 
+bool MessageBoxPrompter::askYesNo(const QString& text, const QString& caption)
+{
+    return QMessageBox::question(owner(), caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
 } // namespace pelinor

@@ -12,6 +12,7 @@ public:
     void warn(const QString& text, const QString& caption) override;
     void error(const QString& text, const QString& caption) override;
     bool confirm(const QString& text, const QString& caption) override;
+    bool askYesNo(const QString& text, const QString& caption) override;
 };
 
 } // namespace pelinor

@@ -17,6 +17,12 @@ public:
     virtual void error(const QString& text, const QString& caption) = 0;
     // OK/Cancel question; true for OK.
     virtual bool confirm(const QString& text, const QString& caption) = 0;
+    // Yes/No question with No as the default button; true for Yes. Answered like confirm() where a
+    // prompter does not tell the two apart (the tests' fake).
+    virtual bool askYesNo(const QString& text, const QString& caption)
+    {
+        return confirm(text, caption);
+    }
 };
 
 // The prompter the screens use: message boxes unless a test installed another one.

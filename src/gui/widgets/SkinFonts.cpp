@@ -4,12 +4,6 @@
 
 namespace pelinor {
 
-QStringList cjkFallbackFamilies()
-{
-    return { QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC"),
-        QStringLiteral("Droid Sans Fallback") };
-}
-
 QFont namedFont(const QString& family, int pixelHeight)
 {
     QFont font;

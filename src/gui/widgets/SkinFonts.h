@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/ReportFonts.h"
+
 #include <QColor>
 #include <QFont>
 
@@ -14,7 +16,6 @@ inline const QColor kSkyBrushColor(0, 199, 255);
 QFont songFont(int pixelHeight);
 // The same for the Latin faces the reports name ("Arial", "Times New Roman").
 QFont namedFont(const QString& family, int pixelHeight);
-// The family list every requested font falls back to.
-QStringList cjkFallbackFamilies();
+// Every requested font falls back to cjkFallbackFamilies() (shared with the reports).
 
 } // namespace pelinor

@@ -48,11 +48,10 @@ TEST_F(LoginServiceTest, RefusalsComeInTheirOrder)
         { "nurse", "' OR '1'='1", "用户名和密码不对应，请重新输入" },
     };
     for (const auto& c : cases) {
-        const LoginResult result = LoginService::login(c.user, c.password);
-        EXPECT_FALSE(result.ok) << c.user << "/" << c.password;
-        EXPECT_EQ(result.message, c.message) << c.user << "/" << c.password;
-        EXPECT_EQ(result.caption, "系统提示");
-        EXPECT_FALSE(result.user.loggedIn());
+        const auto result = LoginService::login(c.user, c.password);
+        EXPECT_FALSE(result.ok()) << c.user << "/" << c.password;
+        EXPECT_EQ(result.message(), c.message) << c.user << "/" << c.password;
+        EXPECT_EQ(result.caption(), "系统提示");
     }
 }
 
@@ -69,12 +68,12 @@ TEST_F(LoginServiceTest, SuccessFillsTheWholeCurrentUserRecord)
         { "o'hara", "it's", { "o'hara", "O'Hara", "保健医生", "it's" } },
     };
     for (const auto& c : cases) {
-        const LoginResult result = LoginService::login(c.user, c.password);
-        ASSERT_TRUE(result.ok) << c.user << ": " << result.message;
-        EXPECT_EQ(result.user.userName, c.expected.userName);
-        EXPECT_EQ(result.user.displayName, c.expected.displayName);
-        EXPECT_EQ(result.user.roleName, c.expected.roleName);
-        EXPECT_EQ(result.user.password, c.expected.password);
+        const auto result = LoginService::login(c.user, c.password);
+        ASSERT_TRUE(result.ok()) << c.user << ": " << result.message();
+        EXPECT_EQ(result.value().userName, c.expected.userName);
+        EXPECT_EQ(result.value().displayName, c.expected.displayName);
+        EXPECT_EQ(result.value().roleName, c.expected.roleName);
+        EXPECT_EQ(result.value().password, c.expected.password);
     }
 }
 

@@ -357,7 +357,7 @@ TEST(LargeDemoTest, TheFullFolderFollowsTheProgramsRules)
     test::TempDirectory dir;
     g_folder = dir.path() + "/formal/";
     const auto result = createLargeDemoFolder(g_folder);
-    ASSERT_TRUE(result.ok) << result.message;
+    ASSERT_TRUE(result.ok()) << result.message();
     const std::pair<const char*, void (*)()> checks[] = {
         { "HoldsABigKindergartenAfterFiveYears", &holdsABigKindergartenAfterFiveYears },
         { "NumbersRunWithoutGaps", &numbersRunWithoutGaps },
@@ -392,8 +392,8 @@ TEST(LargeDemoFolderTest, TheSameSizeGivesTheSameFiles)
     size.attendanceEvents = 300;
     size.examinations = 60;
     test::TempDirectory dir;
-    ASSERT_TRUE(createLargeDemoFolder(dir.path() + "/a/", size).ok);
-    ASSERT_TRUE(createLargeDemoFolder(dir.path() + "/b/", size).ok);
+    ASSERT_TRUE(createLargeDemoFolder(dir.path() + "/a/", size).ok());
+    ASSERT_TRUE(createLargeDemoFolder(dir.path() + "/b/", size).ok());
     for (int id = kFirstDatabaseId; id <= kLastDatabaseId; ++id) {
         const std::string a = fileBytes(databasePathIn(dir.path() + "/a/", id));
         EXPECT_FALSE(a.empty());
@@ -411,8 +411,8 @@ TEST(LargeDemoFolderTest, RefusesWhenAFileExistsOrTheSizeCannotBeMade)
     std::filesystem::create_directories(folder);
     std::ofstream(databasePathIn(folder, PantryDb)) << "the user's plans";
     const auto refused = createLargeDemoFolder(folder);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_NE(refused.message.find("pantry.dll"), std::string::npos) << refused.message;
+    EXPECT_FALSE(refused.ok());
+    EXPECT_NE(refused.message().find("pantry.dll"), std::string::npos) << refused.message();
     EXPECT_EQ(fileBytes(databasePathIn(folder, PantryDb)), "the user's plans");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 
@@ -420,7 +420,7 @@ TEST(LargeDemoFolderTest, RefusesWhenAFileExistsOrTheSizeCannotBeMade)
     tooMany.classes = 21;
     const std::string other = dir.path() + "/other/";
     const auto unmade = createLargeDemoFolder(other, tooMany);
-    EXPECT_FALSE(unmade.ok);
+    EXPECT_FALSE(unmade.ok());
     EXPECT_FALSE(std::filesystem::exists(databasePathIn(other, CookDb)));
 }
 

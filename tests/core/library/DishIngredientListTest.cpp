@@ -33,10 +33,10 @@ protected:
 TEST_F(DishIngredientListTest, SumsAreSinglePrecisionProductsAddedAndTakenAway)
 {
     DishIngredientList list(IncompatibilityRule::EveryIngredient);
-    ASSERT_TRUE(list.add("豆", "50", kMainIngredient).done());
+    ASSERT_TRUE(list.add("豆", "50", kMainIngredient).ok());
     EXPECT_EQ(list.sums()[0], 60.0f); // 120 kcal per 100 g at 50 g
 
-    ASSERT_TRUE(list.add("鸡蛋", "12.4", kMinorIngredient).done());
+    ASSERT_TRUE(list.add("鸡蛋", "12.4", kMinorIngredient).ok());
     const float factor = static_cast<float>(12.4f * 0.01);
     EXPECT_EQ(list.sums()[0], 60.0f + 144.0f * factor);
     EXPECT_EQ(list.sums()[1], static_cast<float>(13.3) * factor);
@@ -49,7 +49,7 @@ TEST_F(DishIngredientListTest, SumsAreSinglePrecisionProductsAddedAndTakenAway)
 
     // A food that is not in the catalogue adds nothing, but is listed and weighed.
     DishIngredientList other(IncompatibilityRule::EveryIngredient);
-    ASSERT_TRUE(other.add("不存在", "30", kSeasoning).done());
+    ASSERT_TRUE(other.add("不存在", "30", kSeasoning).ok());
     EXPECT_EQ(other.sums()[0], 0.0f);
     EXPECT_EQ(other.rows().size(), 1u);
     EXPECT_EQ(other.totalWeight(), 30.0f);
@@ -107,12 +107,12 @@ TEST_F(DishIngredientListTest, TheCheckRefusesIncompatibleFoodsByEachDialogsRule
     };
     for (const auto& c : cases) {
         DishIngredientList list(c.rule);
-        ASSERT_TRUE(list.add(c.first.food, "100", c.first.role).done()) << c.what;
+        ASSERT_TRUE(list.add(c.first.food, "100", c.first.role).ok()) << c.what;
         const auto outcome = list.add(c.second.food, "100", c.second.role);
-        EXPECT_EQ(!outcome.done(), c.refused) << c.what;
+        EXPECT_EQ(!outcome.ok(), c.refused) << c.what;
         if (c.refused) {
-            EXPECT_EQ(outcome.message, "菜谱中有两种原料相克，请重新选择");
-            EXPECT_EQ(outcome.caption, "系统提示");
+            EXPECT_EQ(outcome.message(), "菜谱中有两种原料相克，请重新选择");
+            EXPECT_EQ(outcome.caption(), "系统提示");
             EXPECT_EQ(list.rows().size(), 1u) << c.what;
             EXPECT_EQ(list.foods(), std::string(c.first.food) + ":100g；") << c.what;
         }
@@ -129,19 +129,19 @@ TEST_F(DishIngredientListTest, RemovingAFoodTakesItsBlockAwayButLeavesTheBlocksO
 
     list.remove(0);
     EXPECT_EQ(list.incompatibleText(), "豆腐；");
-    EXPECT_FALSE(list.add("豆腐", "10", kMainIngredient).done());
+    EXPECT_FALSE(list.add("豆腐", "10", kMainIngredient).ok());
     list.remove(0);
     EXPECT_EQ(list.incompatibleText(), "");
-    EXPECT_TRUE(list.add("豆腐", "10", kMainIngredient).done());
+    EXPECT_TRUE(list.add("豆腐", "10", kMainIngredient).ok());
     EXPECT_EQ(list.incompatibleText(), "菠菜；");
 }
 
 TEST_F(DishIngredientListTest, AStoredMainIngredientThatClashesIsListedButNotCounted)
 {
     DishIngredientList list(IncompatibilityRule::MainIngredientsOnly);
-    ASSERT_TRUE(list.addStored("菠菜（鲜）", "100", kMainIngredient).done());
+    ASSERT_TRUE(list.addStored("菠菜（鲜）", "100", kMainIngredient).ok());
     const auto refused = list.addStored("豆腐", "100", kMainIngredient);
-    EXPECT_EQ(refused.message, "菜谱中有两种原料相克，请重新选择");
+    EXPECT_EQ(refused.message(), "菜谱中有两种原料相克，请重新选择");
     ASSERT_EQ(list.rows().size(), 2u);
     EXPECT_FALSE(list.rows()[0].counted);
     EXPECT_EQ(list.foods(), "菠菜（鲜）:100g；");

@@ -39,8 +39,8 @@ TEST_F(DishesTest, ANewDishIsWrittenWithItsRowsTopFirstAndItsWholeGramWeight)
     list.add("米饭", "200", kMainIngredient);
     list.add("鸡蛋", "12.4", kMinorIngredient);
     const auto outcome = addDish(texts("蛋炒饭"), list);
-    ASSERT_TRUE(outcome.done()) << outcome.message;
-    EXPECT_EQ(outcome.id, 5);
+    ASSERT_TRUE(outcome.ok()) << outcome.message();
+    EXPECT_EQ(outcome.value(), 5);
 
     const Rows ingredients = { { "10", "5", "2", "辅料", "12.4" }, { "11", "5", "1", "主料", "200" } };
     EXPECT_EQ(rowsOf(CookDb, "SELECT * FROM CookFood WHERE CookFoodCID = 5 ORDER BY CookFoodID"), ingredients);
@@ -58,14 +58,14 @@ TEST_F(DishesTest, SavesRefuseTakenNamesAndVanishedFoodsAndWriteNothing)
     DishIngredientList list(IncompatibilityRule::EveryIngredient);
     list.add("鸡蛋", "50", kMainIngredient);
 
-    EXPECT_EQ(addDish(texts("米饭"), list).message, "该菜谱已经存在！");
-    EXPECT_EQ(addDish(texts(""), list).message, "菜谱名称不能为空！");
-    EXPECT_EQ(saveEditedDish(2, texts("米饭"), list).message, "该菜谱已经存在！");
+    EXPECT_EQ(addDish(texts("米饭"), list).message(), "该菜谱已经存在！");
+    EXPECT_EQ(addDish(texts(""), list).message(), "菜谱名称不能为空！");
+    EXPECT_EQ(saveEditedDish(2, texts("米饭"), list).message(), "该菜谱已经存在！");
 
     list.add("已删除的原料", "10", kSeasoning);
     const auto vanished = saveEditedDish(2, texts("蒸蛋"), list);
-    EXPECT_EQ(vanished.message, "获取原料ID失败");
-    EXPECT_EQ(vanished.caption, "系统提示");
+    EXPECT_EQ(vanished.message(), "获取原料ID失败");
+    EXPECT_EQ(vanished.caption(), "系统提示");
 
     const Rows unchanged = { { "1", "米饭" }, { "2", "蒸蛋" } };
     EXPECT_EQ(rowsOf(CookDb, "SELECT CookID, CookName FROM CookShow ORDER BY CookID"), unchanged);
@@ -96,12 +96,12 @@ TEST_F(DishesTest, AnEditLoadsByTheEditRuleAndReplacesTheDishUnderItsIdentifier)
     EXPECT_EQ(dish->ingredients.sums()[0], 0.0f);
 
     // The vanished food must go before the dish can be saved.
-    EXPECT_EQ(saveEditedDish(dish->cookId, dish->texts, dish->ingredients).message, "获取原料ID失败");
+    EXPECT_EQ(saveEditedDish(dish->cookId, dish->texts, dish->ingredients).message(), "获取原料ID失败");
     dish->ingredients.remove(0);
     dish->ingredients.remove(0);
     dish->ingredients.add("豆腐", "50", kMinorIngredient);
     dish->texts.name = "菠菜汤";
-    ASSERT_TRUE(saveEditedDish(dish->cookId, dish->texts, dish->ingredients).done());
+    ASSERT_TRUE(saveEditedDish(dish->cookId, dish->texts, dish->ingredients).ok());
 
     const Rows shown = { { "7", "菠菜汤", "菠菜:100g；豆腐:50g；", "豆腐:50g；", "150" } };
     EXPECT_EQ(rowsOf(CookDb, "SELECT CookID, CookName, CookFoods, CookMinorFoods, CookWeight FROM CookShow"), shown);

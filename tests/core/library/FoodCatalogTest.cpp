@@ -1,6 +1,7 @@
 #include "core/library/FoodCatalog.h"
 
 #include "LibraryTestData.h"
+#include "core/db/CppSQLite3Exception.h"
 
 #include <gtest/gtest.h>
 
@@ -53,8 +54,8 @@ TEST_F(FoodCatalogTest, AddingWritesTheDerivedColumnsAndTheRelationsPairByPair)
 {
     m_folder.exec(CookDb, foodShowRow(41, 1, 10, "大米"));
     const auto outcome = addFood(spinach());
-    ASSERT_TRUE(outcome.done()) << outcome.message;
-    EXPECT_EQ(outcome.id, 20);
+    ASSERT_TRUE(outcome.ok()) << outcome.message();
+    EXPECT_EQ(outcome.value(), 20);
 
     const auto food = rowsOf(CookDb, "SELECT * FROM FoodShow WHERE FoodID = 42");
     ASSERT_EQ(food.size(), 1u);
@@ -122,7 +123,7 @@ TEST_F(FoodCatalogTest, AddingRefusesBadInputAndWritesNothing)
     for (const auto& c : cases) {
         FoodForm form = spinach();
         c.change(form);
-        EXPECT_EQ(addFood(form).message, c.message) << c.what;
+        EXPECT_EQ(addFood(form).message(), c.message) << c.what;
     }
     EXPECT_EQ(rowsOf(CookDb, "SELECT * FROM FoodShow").size(), 1u);
     EXPECT_TRUE(rowsOf(CookDb, "SELECT * FROM FoodCollocation").empty());
@@ -174,8 +175,8 @@ TEST_F(FoodCatalogTest, SavingAnEditRewritesTheRowUnderItsIdentifierAndMovesIt)
     form.goesWellWith = "绿豆";
     form.goesWellNotes = "清热解暑";
     const auto outcome = saveEditedFood(*food, form);
-    ASSERT_TRUE(outcome.done()) << outcome.message;
-    EXPECT_EQ(outcome.id, 10);
+    ASSERT_TRUE(outcome.ok()) << outcome.message();
+    EXPECT_EQ(outcome.value(), 10);
 
     const auto rows = rowsOf(CookDb,
         "SELECT FoodID, FoodSmallTypeID, FoodName, FoodEnergy, FoodPhoto, FoodInitial "
@@ -196,10 +197,10 @@ TEST_F(FoodCatalogTest, AnEditMayNotTakeAnotherFoodsNameOrLoseItsCategory)
     FoodForm form = food->form;
 
     form.name = "大米";
-    EXPECT_EQ(saveEditedFood(*food, form).message, "该原料已经存在！");
+    EXPECT_EQ(saveEditedFood(*food, form).message(), "该原料已经存在！");
     form.name = "小米";
     form.subCategoryName = "叶菜";
-    EXPECT_EQ(saveEditedFood(*food, form).message, "上级分类选择是被");
+    EXPECT_EQ(saveEditedFood(*food, form).message(), "上级分类选择是被");
 
     const Rows unchanged = { { "5", "大米" }, { "6", "小米" } };
     EXPECT_EQ(rowsOf(CookDb, "SELECT FoodID, FoodName FROM FoodShow ORDER BY FoodID"), unchanged);
@@ -207,7 +208,7 @@ TEST_F(FoodCatalogTest, AnEditMayNotTakeAnotherFoodsNameOrLoseItsCategory)
     // Keeping its own name is no clash; a food without a descriptive row gets one.
     form.subCategoryName = "面类";
     form.chucang = "阴凉干燥";
-    EXPECT_TRUE(saveEditedFood(*food, form).done());
+    EXPECT_TRUE(saveEditedFood(*food, form).ok());
     EXPECT_EQ(rowsOf(CookDb, "SELECT CollocationID, CollocationChucang FROM FoodCollocation"),
         (Rows { { "6", "阴凉干燥" } }));
 }
@@ -220,12 +221,12 @@ TEST_F(FoodCatalogTest, DeletingRemovesTheFoodAndItsTextsUnlessADishUsesIt)
               "INSERT INTO FoodCollocation VALUES(6,'b','','','','','');"
               "INSERT INTO CookFood VALUES(1,1,6,'主料','50');");
     const auto used = deleteFood("菠菜");
-    EXPECT_EQ(used.message, "该原料已被菜谱使用，不能删除！");
-    EXPECT_EQ(used.caption, "系统提示");
+    EXPECT_EQ(used.message(), "该原料已被菜谱使用，不能删除！");
+    EXPECT_EQ(used.caption(), "系统提示");
 
     const auto outcome = deleteFood("Tom's 米粉");
-    ASSERT_TRUE(outcome.done());
-    EXPECT_EQ(outcome.id, 11);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.value(), 11);
     EXPECT_EQ(rowsOf(CookDb, "SELECT FoodName FROM FoodShow"), (Rows { { "菠菜" } }));
     EXPECT_EQ(rowsOf(CookDb, "SELECT CollocationID FROM FoodCollocation"), (Rows { { "6" } }));
 }
@@ -250,4 +251,14 @@ TEST_F(FoodCatalogTest, ListsShowTheLastQueriedRowFirst)
     EXPECT_TRUE(foodsOfNamedSubCategory(1, "米类").empty()); // not a category under 蔬菜类
     EXPECT_EQ(names(searchFoods("")).size(), 4u);
     EXPECT_EQ(foodsOfSubCategory(10)[1].energy, "343.0");
+}
+
+TEST_F(FoodCatalogTest, AFoodWhoseRelationsCannotBeStoredIsNotStoredEither)
+{
+    // The food, its texts and its relations are one change over two files.
+    m_folder.exec(GrightDb, "DROP TABLE FoodPhaseg;");
+    EXPECT_THROW(addFood(spinach()), CppSQLite3Exception);
+    EXPECT_TRUE(rowsOf(CookDb, "SELECT FoodID FROM FoodShow").empty());
+    EXPECT_TRUE(rowsOf(CookDb, "SELECT CollocationID FROM FoodCollocation").empty());
+    EXPECT_TRUE(rowsOf(GrightDb, "SELECT BarterID FROM FoodBarter").empty());
 }

@@ -59,13 +59,13 @@ TEST_F(FoodCategoriesTest, AddingRefusesEmptyAndTakenNames)
     };
     const Rows before = types();
     for (const auto& c : cases) {
-        EXPECT_EQ(addFoodCategory(c.parent, c.name).message, c.message) << c.parent << "/" << c.name;
+        EXPECT_EQ(addFoodCategory(c.parent, c.name).message(), c.message) << c.parent << "/" << c.name;
     }
     EXPECT_EQ(types(), before);
 
     const auto added = addFoodCategory("蔬菜类", "米类");
-    ASSERT_TRUE(added.done());
-    EXPECT_EQ(added.id, 22);
+    ASSERT_TRUE(added.ok());
+    EXPECT_EQ(added.value(), 22);
     EXPECT_EQ(types().back(), (std::vector<std::string> { "22", "2", "米类" }));
 }
 
@@ -75,14 +75,14 @@ TEST_F(FoodCategoriesTest, EditsRenameTopLevelCategoriesAndMoveSecondLevelOnesWi
 
     const auto top = loadFoodCategory("蔬菜类", "原料类别");
     ASSERT_TRUE(top);
-    ASSERT_TRUE(saveFoodCategory(*top, 0, "蔬菜").done());
+    ASSERT_TRUE(saveFoodCategory(*top, 0, "蔬菜").ok());
     EXPECT_EQ(types()[1], (std::vector<std::string> { "2", "0", "蔬菜" }));
 
     // The second "其他" is the one under 蔬菜, not the first row of that name.
     const auto other = loadFoodCategory("其他", "蔬菜");
     ASSERT_TRUE(other);
     EXPECT_EQ(other->id, 20);
-    ASSERT_TRUE(saveFoodCategory(*other, 2, "菌类").done());
+    ASSERT_TRUE(saveFoodCategory(*other, 2, "菌类").ok());
     EXPECT_EQ(types()[5], (std::vector<std::string> { "20", "3", "菌类" }));
     EXPECT_EQ(rowsOf(CookDb, "SELECT FoodName, FoodBigTypeID FROM FoodShow ORDER BY FoodID"),
         (Rows { { "菠菜", "2" }, { "蘑菇", "3" } }));
@@ -95,12 +95,12 @@ TEST_F(FoodCategoriesTest, EditsRefuseNamesThatWouldMakeTwoCategoriesOneOrNone)
     const auto top = loadFoodCategory("谷类", "原料类别");
     ASSERT_TRUE(top);
     const Rows before = types();
-    EXPECT_EQ(saveFoodCategory(*leaf, 1, "其他").message, "该类别已经存在！");
-    EXPECT_EQ(saveFoodCategory(*leaf, 1, "").message, "类别不能为空！");
-    EXPECT_EQ(saveFoodCategory(*top, -1, "蔬菜类").message, "该类别已经存在！");
+    EXPECT_EQ(saveFoodCategory(*leaf, 1, "其他").message(), "该类别已经存在！");
+    EXPECT_EQ(saveFoodCategory(*leaf, 1, "").message(), "类别不能为空！");
+    EXPECT_EQ(saveFoodCategory(*top, -1, "蔬菜类").message(), "该类别已经存在！");
     EXPECT_EQ(types(), before);
-    EXPECT_TRUE(saveFoodCategory(*leaf, 1, "叶菜").done()); // its own name is no clash
-    EXPECT_TRUE(saveFoodCategory(*leaf, 2, "其他").done()); // nor a name used under another parent
+    EXPECT_TRUE(saveFoodCategory(*leaf, 1, "叶菜").ok()); // its own name is no clash
+    EXPECT_TRUE(saveFoodCategory(*leaf, 2, "其他").ok()); // nor a name used under another parent
 }
 
 TEST_F(FoodCategoriesTest, DeletionIsRefusedWhileTheCategoryHoldsAnything)
@@ -121,14 +121,14 @@ TEST_F(FoodCategoriesTest, DeletionIsRefusedWhileTheCategoryHoldsAnything)
     };
     for (const auto& c : cases) {
         const auto outcome = checkFoodCategoryDeletion(c.name, c.parent);
-        EXPECT_EQ(outcome.done(), c.allowed) << c.parent << "/" << c.name;
+        EXPECT_EQ(outcome.ok(), c.allowed) << c.parent << "/" << c.name;
         if (!c.allowed) {
-            EXPECT_EQ(outcome.message, "选中类别包含子项目数据，请先删除各子项目数据！");
-            EXPECT_EQ(outcome.caption, "系统提示");
+            EXPECT_EQ(outcome.message(), "选中类别包含子项目数据，请先删除各子项目数据！");
+            EXPECT_EQ(outcome.caption(), "系统提示");
         }
     }
 
     const auto check = checkFoodCategoryDeletion("其他", "蔬菜类");
-    deleteFoodCategory(check.id, "其他");
+    deleteFoodCategory(check.value(), "其他");
     EXPECT_EQ(rowsOf(CookDb, "SELECT FoodTypeID FROM FoodType WHERE FoodTypeName = '其他'"), (Rows { { "11" } }));
 }

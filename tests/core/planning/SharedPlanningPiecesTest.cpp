@@ -1,3 +1,4 @@
+#include "TempDataFolder.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/NextId.h"
@@ -5,10 +6,7 @@
 #include "core/library/DishScaling.h"
 #include "core/planning/IntakeReference.h"
 
-#include "TempDataFolder.h"
-
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 
 using namespace pelinor;
@@ -29,8 +27,9 @@ TEST(NextIdTest, IsOneMoreThanTheLargestOrTheBase)
     DatabaseConnection db(PackageDb);
     EXPECT_EQ(nextId(db, "PackageName", "ID", 0), 0);
     EXPECT_EQ(nextId(db, "PackageName", "ID", 1), 1);
-    folder.exec(PackageDb, "INSERT INTO PackageName VALUES('0','a','',''); INSERT INTO PackageName VALUES('9','b','','');"
-                           "INSERT INTO PackageName VALUES('2','c','','');");
+    folder.exec(PackageDb,
+        "INSERT INTO PackageName VALUES('0','a','',''); INSERT INTO PackageName VALUES('9','b','','');"
+        "INSERT INTO PackageName VALUES('2','c','','');");
     EXPECT_EQ(nextId(db, "PackageName", "ID", 0), 10); // compared as numbers: '9' < '10' would be text order
     EXPECT_EQ(nextId(db, "PackageName", "ID", 0, "WHERE ID < 5"), 3);
     EXPECT_EQ(nextId(db, "PackageName", "ID", 0, "WHERE ID > 100"), 0);
@@ -125,8 +124,7 @@ TEST_F(IntakeReferenceTest, AgesCountWholeYearsFromTheGivenYear)
     const Case cases[] = {
         { "甲", 2026, 900.0f, 1, 0 }, // born on the last day of the year before: one year old
         { "乙", 2026, 0.0f, 0, 0 }, // born on the first day of the same year: zero, no row
-        { "乙", 2027, 900.0f, 1, 0 },
-        { "丙", 2026, 0.0f, 0, 0 }, // no birth date: the age is the year itself
+        { "乙", 2027, 900.0f, 1, 0 }, { "丙", 2026, 0.0f, 0, 0 }, // no birth date: the age is the year itself
         { "丁", 2026, 1111.0f, 0, 1 }, // a sex text other than "男" counts as a girl
         { "戊", 2026, 0.0f, 0, 0 }, // a row is looked up by the sex text itself: none for ""
     };

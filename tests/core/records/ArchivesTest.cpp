@@ -105,7 +105,7 @@ TEST_F(ArchivesTest, SavingRefusesMissingParticularsAndWritesNothing)
         ArchiveRecord a = formFor("14000000", c.name);
         a.height = c.height;
         a.weight = c.weight;
-        EXPECT_EQ(saveArchive(a).message, c.message) << c.name << "/" << c.height << "/" << c.weight;
+        EXPECT_EQ(saveArchive(a).message(), c.message) << c.name << "/" << c.height << "/" << c.weight;
     }
     EXPECT_TRUE(loadArchives().empty());
 }
@@ -178,6 +178,8 @@ TEST_F(ArchivesTest, AFailedDeleteKeepsTheChildSoItCanBeRepeated)
 
     EXPECT_THROW(deleteArchive("14000001"), CppSQLite3Exception);
     EXPECT_TRUE(loadArchive("14000001"));
+    // Nothing of the child went: its plan is still there for the repeated delete.
+    EXPECT_EQ(column(PantryDb, "SELECT PrecordName FROM PantryRecord"), (std::vector<std::string> { "甲的计划" }));
 
     m_folder.exec(SysManagerDb, "CREATE TABLE YmCheckIn(ID, Class, Name, YmName, JzDate, Baizhu, ArchID, JzAddress);");
     deleteArchive("14000001");

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+namespace pelinor {
+
+class TourContext;
+
+// The tour's pictures of the analysis: each tab with the folder's first plan (in the demonstration
+// folder a child's day), and the nutrient evaluation of its second (there a class plan).
+std::function<void(TourContext&)> tourAnalysisTab(int tab, const char* name);
+void tourClassAnalysis(TourContext& tour);
+
+} // namespace pelinor

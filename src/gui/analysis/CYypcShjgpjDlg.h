@@ -1,0 +1,36 @@
+#pragma once
+
+#include "gui/widgets/CSkinPage.h"
+
+class QPlainTextEdit;
+
+namespace pelinor {
+
+class CListCtrlCl;
+struct DietStructure;
+
+// Tab "饮食结构评价": the grams of the nine food groups against their daily amounts, with the
+// evaluation and advice.
+class CYypcShjgpjDlg : public CSkinPage
+{
+    Q_OBJECT
+
+public:
+    explicit CYypcShjgpjDlg(QWidget* parent = nullptr);
+
+    void load(const DietStructure& diet);
+    CListCtrlCl* list() const
+    {
+        return m_list;
+    }
+    QPlainTextEdit* evaluation() const
+    {
+        return m_evaluation;
+    }
+
+private:
+    CListCtrlCl* m_list;
+    QPlainTextEdit* m_evaluation;
+};
+
+} // namespace pelinor
