@@ -100,6 +100,7 @@ TEST(DataFolderCheckTest, EveryUnusableFileIsFoundOnceWithWhatToDo)
         std::function<void(const std::string& folder)> damage;
         std::vector<DataFileFinding> expected;
         std::vector<std::string> advice; // texts the message must hold
+        std::vector<std::string> notSaid = {}; // advice that would not fit
     };
     const auto remove = [](int id) { return [id](const std::string& f) { fs::remove(databasePathIn(f, id)); }; };
     const auto removeAll = [](const std::string& f) {
@@ -132,7 +133,16 @@ TEST(DataFolderCheckTest, EveryUnusableFileIsFoundOnceWithWhatToDo)
         { "an empty accounts file", [](const std::string& f) { writeBytes(databasePathIn(f, SysManagerDb), ""); },
             { { SysManagerDb, Problem::Empty } },
             { "  sysmanager.dll：是空文件（0 字节），里面没有数据\n",
-                "sysmanager.dll（帐号、体检和免疫记录）不在备份之中" } },
+                "sysmanager.dll（帐号、体检和免疫记录）不在备份之中" },
+            { "BFWJ", ".bak", "改名留存" } },
+        { "an empty accounts file beside a damaged library",
+            [](const std::string& f) {
+                writeBytes(databasePathIn(f, SysManagerDb), "");
+                writeBytes(databasePathIn(f, NutrientDb), randomBytes(4096, 4));
+            },
+            { { SysManagerDb, Problem::Empty }, { NutrientDb, Problem::NotADatabase } },
+            { "20141105093000nutrient.dll.bak", "sysmanager.dll（帐号、体检和免疫记录）不在备份之中", "改名留存" },
+            { "20141105093000sysmanager.dll.bak" } },
         { "random bytes in two files",
             [](const std::string& f) {
                 writeBytes(databasePathIn(f, RecordDb), randomBytes(40960, 1));
@@ -172,6 +182,9 @@ TEST(DataFolderCheckTest, EveryUnusableFileIsFoundOnceWithWhatToDo)
         EXPECT_EQ(message.empty(), c.expected.empty());
         for (const auto& text : c.advice) {
             EXPECT_NE(message.find(text), std::string::npos) << text << "\nin:\n" << message;
+        }
+        for (const auto& text : c.notSaid) {
+            EXPECT_EQ(message.find(text), std::string::npos) << text << "\nin:\n" << message;
         }
         // Each file with a problem is named once; the folder is named so the user can find it.
         for (const auto& finding : c.expected) {

@@ -224,28 +224,41 @@ std::string DataFolderCheck::message() const
     }
 
     std::string text = "数据文件夹中有文件不能使用：\n" + m_folder + "\n\n";
-    const DataFileFinding* firstLost = nullptr;
+    // The backups hold every file but sysmanager.dll, which gets advice of its own.
+    const DataFileFinding* firstBackedUp = nullptr;
     bool accountsLost = false;
     for (const auto& finding : m_findings) {
         text += "  " + databaseFileName(finding.databaseId) + "：" + describe(finding.problem) + "\n";
-        if (finding.problem != DataFileProblem::Locked && finding.problem != DataFileProblem::Unreadable) {
-            firstLost = firstLost ? firstLost : &finding;
-            accountsLost = accountsLost || finding.databaseId == SysManagerDb;
+        if (finding.problem == DataFileProblem::Locked || finding.problem == DataFileProblem::Unreadable) {
+            continue;
+        }
+        if (finding.databaseId == SysManagerDb) {
+            accountsLost = true;
+        } else if (!firstBackedUp) {
+            firstBackedUp = &finding;
         }
     }
-    if (firstLost) {
-        text += "\n请退出程序，从备份中恢复上面的文件：备份在数据文件夹旁边的 BFWJ 文件夹中，每个文件的备份名是"
-                "备份时间加文件名再加 .bak（例如 20141105093000"
-            + databaseFileName(firstLost->databaseId)
-            + ".bak）。把最近一次备份中的同名文件复制到数据文件夹，并改回原来的文件名。\n";
+    if (firstBackedUp || accountsLost) {
+        text += "\n";
+        if (firstBackedUp) {
+            text += "请退出程序，从备份中恢复上面的文件：备份在数据文件夹旁边的 BFWJ 文件夹中，每个文件的备份名是"
+                    "备份时间加文件名再加 .bak（例如 20141105093000"
+                + databaseFileName(firstBackedUp->databaseId)
+                + ".bak）。把最近一次备份中的同名文件复制到数据文件夹，并改回原来的文件名。\n";
+        }
         if (accountsLost) {
-            text += "sysmanager.dll（帐号、体检和免疫记录）不在备份之中。没有它的副本时，可以用 " + cli
+            text += std::string(firstBackedUp ? "" : "请退出程序。")
+                + "sysmanager.dll（帐号、体检和免疫记录）不在备份之中：请复制您自己保存的副本。没有副本时，可以用 "
+                + cli
                 + " initdb 在另一个文件夹新建数据，再把其中的 sysmanager.dll 复制过来：帐号会回到初始的 admin / "
                   "vanto，体检和免疫记录会丢失。\n";
         }
-        text += "没有备份时，可以把这个数据文件夹改名留存，再运行下面的命令新建一个（新的数据文件夹里只有初始数据）：\n"
-                "  "
-            + createCommand + "\n";
+        if (firstBackedUp) {
+            text += "没有备份时，可以把这个数据文件夹改名留存，再运行下面的命令新建一个（新的数据文件夹里只有初始数据）"
+                    "：\n"
+                    "  "
+                + createCommand + "\n";
+        }
     }
     if (any(DataFileProblem::Unreadable)) {
         text += "\n请检查文件的权限：运行 Pelinor 的用户必须能读写上面的文件。\n";
