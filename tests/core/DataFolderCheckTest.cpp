@@ -231,7 +231,7 @@ TEST(DataFolderCheckTest, ALockHeldByAnotherProgramIsNamedWithoutWaitingLong)
             }
 
             const auto start = std::chrono::steady_clock::now();
-            const DataFolderCheck check = DataFolderCheck::run(folder, 200);
+            const DataFolderCheck check = DataFolderCheck::run(folder, 50);
             const auto waited = std::chrono::steady_clock::now() - start;
             EXPECT_LT(waited, std::chrono::seconds(3));
             if (!c.locked) {
@@ -257,7 +257,7 @@ TEST(DataFolderCheckTest, ALockHeldByAnotherProgramIsNamedWithoutWaitingLong)
     CppSQLite3DB other;
     other.open(databasePathIn(folder, RecordDb));
     other.execScript("BEGIN EXCLUSIVE");
-    const DataFolderCheck check = DataFolderCheck::run(folder, 100);
+    const DataFolderCheck check = DataFolderCheck::run(folder, 50);
     EXPECT_EQ(check.findings(),
         (std::vector<DataFileFinding> { { CookDb, Problem::NotADatabase }, { RecordDb, Problem::Locked } }));
     EXPECT_FALSE(check.worthRetrying());
