@@ -184,6 +184,13 @@ TEST(StartupTest, AFolderThatCannotBeUsedIsExplainedOnceAndNothingIsCreated)
         if (!c.initDbMakesIt) {
             continue;
         }
+        // The tour stops at the same check before it makes a picture (or a file in the data folder).
+        const ProgramRun tour = runProgram({ PELINOR_APP_PATH, "--tour", work + "/tour" }, kOffscreen, work);
+        ASSERT_TRUE(tour.exited) << "crashed or waited";
+        EXPECT_EQ(tour.status, 1);
+        EXPECT_EQ(occurrences(tour.err, "数据文件夹里没有数据"), 1u) << tour.err;
+        EXPECT_EQ(listing(folder), before);
+        EXPECT_FALSE(fs::exists(work + "/tour"));
 
         const ProgramRun made = runProgram({ PELINOR_CLI_PATH, "initdb", folder }, {}, work);
         ASSERT_EQ(made.status, 0) << made.err;
