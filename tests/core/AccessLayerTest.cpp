@@ -2,9 +2,13 @@
 #include "core/db/CppSQLite3DB.h"
 #include "core/db/CppSQLite3Exception.h"
 #include "core/db/DatabaseCatalog.h"
+#include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
 #include "core/db/TransactionGuard.h"
+#include "core/db/UnitOfWork.h"
 
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -182,6 +186,29 @@ TEST_F(AccessLayerTest, TransactionGuardUndoesAnUnfinishedChange)
         transaction.commit();
     }
     EXPECT_TRUE(m_db.execQuery("SELECT * FROM T WHERE ID = 1").eof());
+}
+
+// A data file deleted while the program runs must not come back as an empty database, which
+// the start-up check would then report as damaged and which would hide the loss until then.
+TEST(DataFileConnectionTest, AFileGoneWhileRunningIsAnErrorNotANewEmptyFile)
+{
+    const struct
+    {
+        const char* what;
+        int removed;
+        std::function<void()> open;
+    } cases[] = {
+        { "one file", CookDb, [] { DatabaseConnection db(CookDb); } },
+        { "the main file of a unit of work", PackageDb, [] { UnitOfWork work(PackageDb, { CookDb }); } },
+        { "an attached file", CookDb, [] { UnitOfWork work(PackageDb, { CookDb }); } },
+    };
+    for (const auto& c : cases) {
+        test::TempDataFolder folder;
+        const std::string path = GetDatabasePath(c.removed);
+        std::filesystem::remove(path);
+        EXPECT_THROW(c.open(), CppSQLite3Exception) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(path)) << c.what;
+    }
 }
 
 TEST(DatabaseCatalogTest, PathsFollowTheCatalogue)

@@ -13,8 +13,18 @@ CppSQLite3DB::~CppSQLite3DB()
 
 void CppSQLite3DB::open(const std::string& path)
 {
+    openWith(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+void CppSQLite3DB::openExisting(const std::string& path)
+{
+    openWith(path, SQLITE_OPEN_READWRITE);
+}
+
+void CppSQLite3DB::openWith(const std::string& path, int flags)
+{
     close();
-    const int result = sqlite3_open(path.c_str(), &m_connection);
+    const int result = sqlite3_open_v2(path.c_str(), &m_connection, flags, nullptr);
     if (result != SQLITE_OK) {
         const CppSQLite3Exception error = CppSQLite3Exception::fromConnection(result, m_connection);
         sqlite3_close(m_connection);

@@ -21,7 +21,11 @@ public:
     CppSQLite3DB& operator=(const CppSQLite3DB&) = delete;
     virtual ~CppSQLite3DB();
 
+    // Opens the file, creating an empty database when there is none (only a new data folder wants that).
     void open(const std::string& path);
+    // Opens a file that must exist: a data file deleted while the program runs is reported as
+    // missing instead of coming back as an empty file.
+    void openExisting(const std::string& path);
     void close();
     bool isOpen() const;
     void setBusyTimeout(int milliseconds);
@@ -35,6 +39,7 @@ public:
     CppSQLite3Statement compileStatement(const std::string& sql);
 
 private:
+    void openWith(const std::string& path, int flags);
     sqlite3_stmt* compile(const std::string& sql);
     void checkOpen() const;
 

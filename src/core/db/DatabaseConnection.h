@@ -11,7 +11,7 @@ class DatabaseConnection : public CppSQLite3DB
 public:
     explicit DatabaseConnection(int databaseId)
     {
-        open(GetDatabasePath(databaseId));
+        openExisting(GetDatabasePath(databaseId));
     }
 };
 

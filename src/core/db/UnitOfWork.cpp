@@ -5,15 +5,21 @@
 #include "core/db/SqlFormat.h"
 
 #include <cctype>
+#include <filesystem>
+#include <sqlite3.h>
 
 namespace pelinor {
 
 UnitOfWork::UnitOfWork(int mainDatabase, std::initializer_list<int> attached)
 {
-    m_db.open(GetDatabasePath(mainDatabase));
+    m_db.openExisting(GetDatabasePath(mainDatabase));
     // Attaching is not allowed inside a transaction, so every file joins first.
     for (const int id : attached) {
         if (id != mainDatabase) {
+            // ATTACH would create a missing file; a data file that has gone is an error instead.
+            if (!std::filesystem::exists(GetDatabasePath(id))) {
+                throw CppSQLite3Exception(SQLITE_CANTOPEN, "unable to open database file: " + GetDatabasePath(id));
+            }
             m_db.execQuery(formatSql("ATTACH DATABASE '%s' AS %s", GetDatabasePath(id), schemaName(id)));
         }
     }
