@@ -122,8 +122,8 @@ void CYydaCjDlg::addArchive()
     if (!checkPermission(m_flags, QStringLiteral("C01"))) {
         return;
     }
-    if (auto* form = navigator().pageAs<CYydaAddDlg>(PageId::ArchiveEntry)) {
-        form->startNew();
+    auto* form = navigator().pageAs<CYydaAddDlg>(PageId::ArchiveEntry);
+    if (form && form->startNew(true)) {
         navigator().showPage(PageId::ArchiveEntry);
     }
 }
