@@ -12,9 +12,17 @@ namespace pelinor {
 
 namespace {
 
+constexpr const char* kAccountGone = "该用户已经不存在！";
+
 Refusal refused(const char* message)
 {
     return refuse(message, kApplicationTitle);
+}
+
+// The rows the last statement of the connection changed: 0 when the account it named is gone.
+int changedRows(CppSQLite3DB& db)
+{
+    return db.execQuery("SELECT changes()").getIntField(0);
 }
 
 } // namespace
@@ -126,6 +134,9 @@ Outcome<> Accounts::remove(const std::string& userName, const std::string& logge
     }
     DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("DELETE  FROM Management WHERE ManageUser = '%s'", userName));
+    if (changedRows(db) == 0) {
+        return refused(kAccountGone);
+    }
     return done();
 }
 
@@ -141,6 +152,9 @@ Outcome<> Accounts::toggleState(
     }
     DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("UPDATE Management SET ManageState = '%s' WHERE ManageUser = '%s'", newState, userName));
+    if (changedRows(db) == 0) {
+        return refused(kAccountGone);
+    }
     return done();
 }
 
