@@ -1,6 +1,7 @@
 #include "core/admin/Accounts.h"
 
 #include "core/common/AppInfo.h"
+#include "core/common/NameText.h"
 #include "core/db/CppSQLite3DB.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
@@ -78,6 +79,8 @@ int Accounts::roleIdOf(const std::string& roleName)
 
 Outcome<AccountForm> Accounts::save(AccountForm form, const std::string& loggedInUser, const std::string& today)
 {
+    // " admin", "admin　" or a name of blanks alone would be a second, look-alike account.
+    form.userName = cleanName(form.userName);
     if (form.userName.empty()) {
         return refused("营养师登录帐号不能为空！");
     }
