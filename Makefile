@@ -1,7 +1,8 @@
 # Two commands for everybody: `make run` and `make test`.
 BUILD_DIR ?= build
 JOBS ?= 2
-DATA_DIR ?= $(BUILD_DIR)/formal
+# The folder PELINOR_DATA_DIR names when it is set, as for the program itself.
+DATA_DIR ?= $(if $(PELINOR_DATA_DIR),$(PELINOR_DATA_DIR),$(BUILD_DIR)/formal)
 TOUR_DIR ?= /tmp/pelinor-tour
 TOUR_DATA ?= $(BUILD_DIR)/tour-data
 
@@ -20,14 +21,15 @@ configure: bootstrap $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-# The data folder is made once, on the first run; an existing folder is never touched.
+# The data folder is made when it is missing or holds none of its files (empty ones count as
+# missing); a folder that holds any of them is never touched: the program says what is wrong with it.
 run: build
-	@if [ ! -d "$(DATA_DIR)" ]; then $(BUILD_DIR)/pelinor-cli initdb "$(DATA_DIR)"; fi
-	$(BUILD_DIR)/pelinor
+	@$(BUILD_DIR)/pelinor-cli initdb --if-empty "$(DATA_DIR)"
+	PELINOR_DATA_DIR="$(abspath $(DATA_DIR))" $(BUILD_DIR)/pelinor
 
 # Pictures of every page, without a display, on a demonstration data folder of its own.
 tour: build
-	@if [ ! -d "$(TOUR_DATA)" ]; then $(BUILD_DIR)/pelinor-cli initdb --demo "$(TOUR_DATA)"; fi
+	@$(BUILD_DIR)/pelinor-cli initdb --demo --if-empty "$(TOUR_DATA)"
 	PELINOR_DATA_DIR="$(abspath $(TOUR_DATA))" QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/pelinor --tour "$(TOUR_DIR)"
 
 test: build

@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Writes the demo people and plans that `pelinor-cli initdb --demo` adds:
 
-  data/demo/Record.sql  two more classes and about 120 children (ArchivesBase)
-  data/demo/pantry.sql  a few one-day and one-week meal plans (PantryRecord, PantryCook)
+  data/demo/Record.sql             two more classes and about 120 children (ArchivesBase)
+  data/demo/Record.attendance.sql  the autumn term's attendance events (KaoQin)
+  data/demo/pantry.sql             a few one-day and one-week meal plans (PantryRecord, PantryCook)
+  data/demo/sysmanager.sql         health checks (KqCheckIn) and vaccinations (YmCheckIn)
 
 Everything is invented: names, addresses and telephone numbers are made up from short
 lists with a fixed seed. The figures follow the program's own rules so that the demo
@@ -16,6 +18,15 @@ behaves like data the screens would have written:
 - Birth dates follow the school year (1 September to 31 August) of each age group,
   so the children are 3 to 6 years old in December 2026; heights and weights scatter
   around typical values for the age.
+- Every child had the autumn health check on the day the archives were measured, with
+  the archive's height and weight; the children who were there in spring also had the
+  spring check. BMI is worked out as the examination form does: in single precision,
+  with "%.3f".
+- Attendance: a few events per child on school days of the autumn term, at most one
+  of each kind per child and day.
+- Vaccinations: the doses of the national programme given at their ages (the vaccine
+  catalogue's schedule, data/tools/make-vaccines.py), some voluntary vaccines for some
+  children, and a few gaps, so that the "待接种" view has something to show.
 
 The plans need the dish and food catalogue: they read data/schema/cook.sql,
 data/content/cook.foods.sql and data/content/cook.dishes.sql into a temporary SQLite
@@ -28,6 +39,7 @@ Run: python3 data/tools/make-demo.py
 import datetime
 import os
 import sqlite3
+import struct
 import sys
 
 sys.dont_write_bytecode = True  # keep data/tools free of __pycache__
@@ -337,10 +349,185 @@ def write_pantry(children):
               records + [""] + items)
 
 
+def f32(value):
+    """The value as a 32-bit float, as the examination form holds it."""
+    return struct.unpack("f", struct.pack("f", value))[0]
+
+
+def bmi_text(height, weight):
+    metres = f32(f32(height) * f32(0.01))
+    return "%.3f" % f32(f32(weight) / f32(metres * metres))
+
+
+DOCTORS = ["刘静", "陈卫东"]
+VISION = [("5.0", 70), ("4.9", 18), ("4.8", 8), ("4.7", 3), ("4.6", 1)]
+CARIES = [("无", 70), ("1颗", 14), ("2颗", 9), ("3颗", 5), ("4颗", 2)]
+
+
+def examination(rng, child, date, height, weight, group_age):
+    """The 40 KqCheckIn values but the ID, for one check."""
+    height, weight = float("%.1f" % height), float("%.1f" % weight)  # as typed into the form
+    older = group_age >= 5
+    caries = "龋齿" in child["Ill"] and rng.weighted(CARIES[1:]) or rng.weighted(CARIES)
+    left = "5.0" if "弱视" not in child["Ill"] else "4.6"
+    right = "5.0" if "弱视" not in child["Ill"] else "4.7"
+    if left == "5.0":
+        left, right = rng.weighted(VISION), rng.weighted(VISION)
+    diet = "无"
+    for food in ("鸡蛋", "虾蟹", "芒果"):
+        if food in child["Allergy"]:
+            diet = "忌食" + food
+    state = "良好" if caries in ("无", "1颗") else "良好，龋齿待治疗"
+    if weight / (height / 100.0) ** 2 > 18.5:
+        state = "超重，注意控制饮食、加强锻炼"
+    elif weight / (height / 100.0) ** 2 < 13.2:
+        state = "偏瘦，注意加强营养"
+    return [
+        child["ArchName"], child["Class"], child["Gender"], child["ArchID"],
+        "%.1f" % height, "%.1f" % weight, bmi_text(height, weight),
+        "%d" % (800 + rng.below(500)) if older else "",
+        "%d/%d" % (86 + rng.below(14), 52 + rng.below(12)),
+        "%d" % (88 + rng.below(20)),
+        "未见异常", "未见异常", "未触及", "未见异常",
+        caries, "正常" if rng.below(10) else "牙龈轻度红肿",
+        left, right, "无", "无" if rng.below(30) else "轻度", "正常" if "斜视" not in child["Ill"] else "斜视",
+        "正常", "正常", "未见异常", "未见异常", "未见异常", "未见异常",
+        "正常" if rng.below(8) else "Ⅰ度肿大",
+        "未见异常", "未见异常", "未见异常", "未见异常", "未见异常", "未见异常" if rng.below(15) else "轻度湿疹",
+        "未触及",
+        diet, state, date.isoformat(), rng.pick(DOCTORS),
+    ]
+
+
+def write_examinations(rng, children):
+    rows = []
+    spring = datetime.date(2026, 5, 12)
+    for class_name in CLASS_ORDER:
+        for child in children:
+            if child["Class"] != class_name:
+                continue
+            born = datetime.date.fromisoformat(child["Birth"])
+            age = months_between(born, MEASURED_ON) // 12
+            height, weight = float(child["Height"]), float(child["Weight"])
+            if CLASS_PLAN[class_name][1] < 2026:
+                # Half a year younger: about 3 cm shorter and 0.9 kg lighter.
+                rows.append(examination(rng, child, spring, height - 2.5 - rng.uniform(), weight - 0.6 - 0.6 *
+                                        rng.uniform(), age))
+            rows.append(examination(rng, child, MEASURED_ON, height, weight, age))
+    return [insert("KqCheckIn", [number] + values) for number, values in enumerate(rows, start=1)]
+
+
+ABSENCES = [("病假", 40), ("事假", 25), ("迟到", 20), ("早退", 10), ("其他", 5)]
+REMARKS = {
+    "病假": ["发烧", "感冒", "咳嗽", "腹泻", "手足口病居家观察", "扁桃体发炎"],
+    "事假": ["家中有事", "随家长外出", "回老家探亲", "家长带去看牙医"],
+    "迟到": ["起床晚", "路上堵车", "家长送晚了"],
+    "早退": ["家长提前接走", "去医院复查", "参加兴趣班"],
+    "其他": ["外出体检", "参加比赛", ""],
+}
+
+
+def write_attendance(rng, children):
+    first, last = datetime.date(2026, 9, 1), datetime.date(2026, 12, 4)
+    school_days = [first + datetime.timedelta(days=n) for n in range((last - first).days + 1)]
+    school_days = [d for d in school_days if d.weekday() < 5 and not (datetime.date(2026, 10, 1) <= d <=
+                                                                       datetime.date(2026, 10, 7))]
+    statements = []
+    for class_name in CLASS_ORDER:
+        for child in children:
+            if child["Class"] != class_name:
+                continue
+            taken = set()
+            for _ in range(rng.weighted([(0, 15), (1, 20), (2, 25), (3, 20), (4, 12), (6, 8)])):
+                kind = rng.weighted(ABSENCES)
+                day = rng.pick(school_days)
+                # A few days of sick leave come in a row.
+                span = 1 + rng.below(3) if kind == "病假" else 1
+                for n in range(span):
+                    date = day + datetime.timedelta(days=n)
+                    if date.weekday() >= 5 or (child["ArchID"], date, kind) in taken:
+                        continue
+                    taken.add((child["ArchID"], date, kind))
+                    statements.append((date, class_name, child, kind, rng.pick(REMARKS[kind])))
+    # Entered day by day, as the staff would.
+    statements.sort(key=lambda row: (row[0], CLASS_ORDER.index(row[1])))
+    return [insert("KaoQin", [number, class_name, child["ArchName"], kind, date.isoformat(), remark, child["ArchID"]])
+            for number, (date, class_name, child, kind, remark) in enumerate(statements, start=1)]
+
+
+# Doses by vaccine: (month of age, remark). The national programme first, as in make-vaccines.py.
+PROGRAMME = [
+    ("乙肝疫苗", [(0, "第1剂"), (1, "第2剂"), (6, "第3剂")]),
+    ("卡介苗", [(0, "")]),
+    ("脊灰疫苗", [(2, "第1剂"), (3, "第2剂"), (4, "第3剂，口服"), (48, "第4剂，口服")]),
+    ("百白破疫苗", [(2, "第1剂"), (4, "第2剂"), (6, "第3剂"), (18, "加强")]),
+    ("白破疫苗", [(72, "加强")]),
+    ("麻腮风疫苗", [(8, "第1剂"), (18, "第2剂")]),
+    ("乙脑疫苗", [(8, "第1剂"), (24, "第2剂")]),
+    ("流脑疫苗", [(6, "A群第1剂"), (9, "A群第2剂"), (36, "A群C群第1剂"), (72, "A群C群第2剂")]),
+    ("甲肝疫苗", [(18, "")]),
+]
+VOLUNTARY = [
+    ("水痘疫苗", 70, [(13, "第1剂，自费"), (48, "第2剂，自费")]),
+    ("肠道病毒71型灭活疫苗", 55, [(8, "第1剂，自费"), (9, "第2剂，自费")]),
+]
+DEMO_TODAY = datetime.date(2026, 12, 6)
+
+
+def add_months(day, months):
+    month = day.month - 1 + months
+    year = day.year + month // 12
+    month = month % 12 + 1
+    last = (datetime.date(year + month // 12, month % 12 + 1, 1) - datetime.timedelta(days=1)).day
+    return datetime.date(year, month, min(day.day, last))
+
+
+def write_vaccinations(rng, children):
+    rows = []
+    for class_name in CLASS_ORDER:
+        for child in children:
+            if child["Class"] != class_name:
+                continue
+            born = datetime.date.fromisoformat(child["Birth"])
+            place = child["Adress"][:3] + "社区卫生服务中心"
+            # One child in twelve came with an incomplete certificate: no meningococcal doses on record.
+            skipped = "流脑疫苗" if rng.below(12) == 0 else None
+            plan = [(name, doses) for name, doses in PROGRAMME if name != skipped]
+            plan += [(name, doses) for name, share, doses in VOLUNTARY if rng.below(100) < share]
+            for name, doses in plan:
+                for month, remark in doses:
+                    given = add_months(born, month) + datetime.timedelta(days=rng.below(8) if month else 0)
+                    # Doses still ahead, and the latest ones nobody has brought in yet, are not on record.
+                    if given > DEMO_TODAY - datetime.timedelta(days=20):
+                        continue
+                    at = "市妇幼保健院" if month == 0 else place
+                    rows.append((given, class_name, child, name, remark, at))
+            if rng.below(100) < 45:
+                rows.append((datetime.date(2026, 10, 9 + rng.below(20)), class_name, child, "流感疫苗", "2026—2027流行季，自费",
+                             "青禾幼儿园集体接种点" if rng.below(2) else place))
+    # The register was filled in child by child when the certificates were checked.
+    return [insert("YmCheckIn", [number, class_name, child["ArchName"], name, given.isoformat(), remark,
+                                 child["ArchID"], at])
+            for number, (given, class_name, child, name, remark, at) in enumerate(rows, start=1)]
+
+
+def write_health(children):
+    rng = DemoRandom(20261116)
+    write_sql("demo/sysmanager.sql",
+              ["Demo health checks and vaccinations (invented). Applied only by `pelinor-cli initdb --demo`.",
+               "Generated by data/tools/make-demo.py."],
+              write_examinations(rng, children) + [""] + write_vaccinations(rng, children))
+    write_sql("demo/Record.attendance.sql",
+              ["Demo attendance events of the autumn term (invented). Applied only by `pelinor-cli initdb --demo`.",
+               "Generated by data/tools/make-demo.py."],
+              write_attendance(rng, children))
+
+
 def main():
     children = make_children()
     write_record(children)
     write_pantry(children)
+    write_health(children)
 
 
 if __name__ == "__main__":

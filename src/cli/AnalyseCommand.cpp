@@ -1,10 +1,14 @@
-// pelinor-cli analyse: the analysis of one day of a saved plan, as text or as JSON.
+// pelinor-cli analyse: the analysis of one day of a saved plan, as text or as JSON, and its
+// printed report as a PDF.
 #include "cli/CliCommand.h"
 #include "core/analysis/AnalysisText.h"
 #include "core/analysis/PlanDayAnalysis.h"
 #include "core/analysis/PlanDayText.h"
 #include "core/common/MealSlot.h"
 #include "core/db/CppSQLite3Exception.h"
+#include "reports/AnalysisReport.h"
+#include "reports/ReportApplication.h"
+#include "reports/ReportOutput.h"
 
 #include <charconv>
 #include <cstdio>
@@ -322,6 +326,15 @@ int analyse(std::vector<std::string> arguments)
 {
     CommandArgs args("analyse", std::move(arguments));
     const bool json = args.flag("--json");
+    const auto pdf = args.value("--pdf");
+    const auto evaluation = args.value("--evaluation");
+    const auto energyEvaluation = args.value("--energy-evaluation");
+    if (!args.ok()) {
+        return 2;
+    }
+    if ((evaluation || energyEvaluation) && !pdf) {
+        return fail("analyse", "--evaluation 和 --energy-evaluation 只用于 --pdf / they go with --pdf", 2);
+    }
     if (!args.useDataFolder()) {
         return args.ok() ? 1 : 2;
     }
@@ -330,7 +343,8 @@ int analyse(std::vector<std::string> arguments)
         return 2;
     }
     if (rest.size() != 2) {
-        return fail("analyse", "请指定配餐编号和日子，例如 analyse 0 一天 / usage: analyse PLAN DAY [--json]", 2);
+        return fail(
+            "analyse", "请指定配餐编号和日子，例如 analyse 0 一天 / usage: analyse PLAN DAY [--json | --pdf FILE]", 2);
     }
     int planId = 0;
     const std::string& planText = rest[0];
@@ -354,7 +368,15 @@ int analyse(std::vector<std::string> arguments)
                 "配餐“" + analysis.plan.name + "”的周期是" + analysis.plan.cycle
                     + (weekPlan ? "，请指定 周一 … 周五" : "，请指定 一天") + " / DAY does not fit the plan's cycle");
         }
-        if (json) {
+        if (pdf) {
+            ReportApplication application;
+            AnalysisReportData data { analysis, QString::fromStdString(energyEvaluation.value_or(std::string())),
+                QString::fromStdString(evaluation.value_or(std::string())) };
+            const QString error = writeReportPdf(makeAnalysisReport(data), QString::fromStdString(*pdf));
+            if (!error.isEmpty()) {
+                return fail("analyse", error.toStdString());
+            }
+        } else if (json) {
             toJson(analysis).write(std::cout);
             std::cout << "\n";
         } else {
@@ -367,14 +389,18 @@ int analyse(std::vector<std::string> arguments)
 }
 
 const CommandRegistration registration({ "analyse",
-    "  analyse PLAN DAY [--json]\n"
+    "  analyse PLAN DAY [--json | --pdf FILE [--evaluation TEXT] [--energy-evaluation TEXT]]\n"
     "                        Print the nutrition analysis of one day of a saved plan: the subject,\n"
     "                        the nutrient content of every dish with the totals, the comparison with\n"
     "                        the reference intakes (with colours), the food groups, the twelve graded\n"
     "                        nutrients, the meal and source shares and the macronutrient ratios, each\n"
     "                        with its evaluation text. PLAN is the plan number, DAY is 一天 for a\n"
     "                        one-day plan or 周一 … 周五 for a one-week plan. --json prints the same as\n"
-    "                        one JSON object (keys in the README).\n",
+    "                        one JSON object (keys in the README).\n"
+    "                        --pdf writes the printed report 营养配餐报告 (four pages) to FILE\n"
+    "                        instead; --evaluation gives the nutritionist's overall evaluation and\n"
+    "                        --energy-evaluation the evaluation of the energy sources (both empty\n"
+    "                        otherwise).\n",
     analyse });
 
 } // namespace

@@ -44,7 +44,8 @@ std::optional<std::string> CommandArgs::value(const std::string& name)
 {
     for (std::size_t i = 0; i < m_args.size(); ++i) {
         if (m_args[i] == name) {
-            if (i + 1 >= m_args.size()) {
+            // "--pdf --data DIR" means a forgotten file name, not a file called "--data".
+            if (i + 1 >= m_args.size() || m_args[i + 1].rfind("--", 0) == 0) {
                 fail(m_command, "选项 " + name + " 缺少参数 / option " + name + " needs a value", 2);
                 m_ok = false;
                 m_args.erase(m_args.begin() + static_cast<std::ptrdiff_t>(i));

@@ -1,9 +1,8 @@
 #include "reports/PurchaseReport.h"
 
 #include "core/planning/PurchaseList.h"
+#include "reports/ListReportPage.h"
 #include "reports/ReportCanvas.h"
-#include "reports/ReportPaging.h"
-#include "reports/ReportTable.h"
 
 #include <QPainter>
 
@@ -13,10 +12,6 @@ namespace {
 
 constexpr double kNameColumnMm = 51.0;
 constexpr double kWeightColumnMm = 30.0;
-constexpr double kRowHeightMm = 7.0;
-constexpr double kHeadingHeightMm = 8.0;
-constexpr double kFirstTableTopMm = 38.0;
-constexpr double kFurtherTableTopMm = 16.0;
 
 std::vector<ReportColumn> purchaseColumns()
 {
@@ -48,31 +43,9 @@ Report makePurchaseReport(const std::vector<PurchaseItem>& items, const QString&
 
 void DrawPurchaseReport(QPainter& painter, const ReportPageInfo& info, const PurchaseReportData& data)
 {
-    ReportCanvas canvas(painter);
-    if (!canvas.isReady()) {
-        return;
-    }
-    const double margin = ReportCanvas::kMarginMm;
-    const double width = ReportCanvas::kPageWidthMm - 2 * margin;
-    canvas.drawPageFrame();
-    canvas.drawReportDate(data.reportDate);
-    double top = kFurtherTableTopMm;
-    if (info.currentPage == 1) {
-        canvas.drawText(
-            QRectF(margin, 12, width, 13), QStringLiteral("采购清单"), canvas.font(24, true), Qt::AlignCenter);
-        canvas.drawText(QRectF(margin, 27, width, 8), QStringLiteral("时间范围：%1 到 %2").arg(data.from, data.to),
-            canvas.font(14), Qt::AlignCenter);
-        top = kFirstTableTopMm;
-    }
-    ReportTable table(canvas, margin, purchaseColumns());
-    top = table.drawHeading(top, kHeadingHeightMm, canvas.font(12, true));
-    const QFont cellFont = canvas.font(12);
-    const auto rowCount = static_cast<int>(info.rows.size());
-    const int first = firstRowOfPage(info.currentPage);
-    for (int row = first; row < rowCount && row < first + rowsOnPage(info.currentPage); ++row) {
-        top = table.drawRow(top, kRowHeightMm, info.rows[static_cast<std::size_t>(row)], cellFont);
-    }
-    canvas.drawPageFooter(info.currentPage, info.pageCount);
+    drawListReportPage(painter, info,
+        { QStringLiteral("采购清单"), QStringLiteral("时间范围：%1 到 %2").arg(data.from, data.to), data.reportDate,
+            purchaseColumns() });
 }
 
 } // namespace pelinor

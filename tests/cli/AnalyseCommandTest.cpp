@@ -1,3 +1,4 @@
+#include "PdfText.h"
 #include "TempDataFolder.h"
 #include "core/analysis/PlanDayAnalysis.h"
 
@@ -173,6 +174,38 @@ TEST_F(AnalyseCommandTest, TextNamesEveryTabAndBadCallsAreRefused)
     };
     for (const Case& c : cases) {
         const CliRun bad = runCli(std::string(c.arguments) + " --data " + s_folder);
+        EXPECT_EQ(bad.status, c.status) << c.arguments;
+        EXPECT_NE(bad.output.find("pelinor-cli analyse:"), std::string::npos) << c.arguments;
+    }
+}
+
+// The printed report of a class's day, with the nutritionist's evaluation from the command line.
+TEST_F(AnalyseCommandTest, PdfWritesTheFourPageReport)
+{
+    const std::string pdf = s_dir->path() + "/report.pdf";
+    const CliRun run = runCli("analyse 1 一天 --pdf " + pdf + " --evaluation 多吃蔬菜 --data " + s_folder);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(test::pdfPageCount(pdf), 4);
+    const std::string page1 = test::joinedPdfText(pdf, 1, 1);
+    EXPECT_NE(page1.find("营养配餐报告"), std::string::npos);
+    EXPECT_NE(page1.find("班级："), std::string::npos);
+    EXPECT_NE(page1.find("男生人数："), std::string::npos);
+    const std::string page4 = test::joinedPdfText(pdf, 4, 4);
+    EXPECT_NE(page4.find("营养师综合评价与建议：多吃蔬菜"), std::string::npos);
+    EXPECT_NE(page4.find("三大营养素摄入比例与国家标准比较"), std::string::npos);
+
+    struct Case
+    {
+        std::string arguments;
+        int status;
+    };
+    const Case cases[] = {
+        { "--evaluation 好", 2 }, // an evaluation goes with --pdf only
+        { "--pdf", 2 }, // no file named
+        { "--pdf " + s_dir->path() + "/no/such/folder/report.pdf", 1 },
+    };
+    for (const Case& c : cases) {
+        const CliRun bad = runCli("analyse --data " + s_folder + " 0 一天 " + c.arguments);
         EXPECT_EQ(bad.status, c.status) << c.arguments;
         EXPECT_NE(bad.output.find("pelinor-cli analyse:"), std::string::npos) << c.arguments;
     }

@@ -133,6 +133,8 @@ TEST_F(PlanningCommandsTest, BadCallsFailWithAMessage)
         { "purchase-list --from 2026-02-30 --to 2026-03-01" + data(), 2, "2026-02-30" },
         { "purchase-list --from 2026-03-01 --to tomorrow" + data(), 2, "tomorrow" },
         { "purchase-list --from 2026-03-01" + data(), 2, "--to" },
+        // A forgotten file name: the next option is not taken for one.
+        { "purchase-list --from 2026-03-01 --to 2026-03-05 --csv" + data(), 2, "--csv" },
         { "purchase-list --from 2026-03-01 --to 2026-03-05 --csv /nonexistent/x.csv" + data(), 1,
             "/nonexistent/x.csv" },
         { "purchase-list --from 2026-03-01 --to 2026-03-05 --data /nonexistent/folder", 1, "/nonexistent/folder" },

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <stdexcept>
 
 using namespace pelinor;
@@ -132,30 +133,142 @@ TEST(DataFolderTest, AFillerWritesInsideEachFilesTransactionAndAFailureLeavesNot
     EXPECT_EQ(record.execQuery("SELECT ClassName FROM ClassInfo ORDER BY rowid DESC").getStringField(0), "小二班");
     record.close();
 
-    // A filler that fails part-way, after some files are complete: no file of the folder is left.
-    const std::string other = dir.path() + "/other/";
-    struct Case
+    // A filler that fails part-way, after some files are complete: whatever the call made is gone,
+    // folders included, and what was there before stays as it was.
+    struct Failure
     {
         const char* what;
         std::function<void()> failure;
         const char* message;
     };
-    const Case cases[] = {
+    const Failure failures[] = {
         { "database", [] { throw CppSQLite3Exception(19, "UNIQUE constraint failed"); }, "UNIQUE constraint failed" },
         { "generator", [] { throw std::logic_error("no dishes"); }, "no dishes" },
     };
-    for (const Case& c : cases) {
-        const auto failed = createDataFolder(other, DataFolderContent::FirstRows, [&](int id, CppSQLite3DB& db) {
-            if (id == RecordDb) {
-                db.execQuery("INSERT INTO ClassInfo VALUES(3,'小二班')");
-            } else if (id == SysManagerDb) {
-                c.failure();
+    struct Start
+    {
+        const char* what;
+        const char* folder;
+        std::vector<std::string> before; // files of 0 bytes in the folder, which must exist
+    };
+    const Start starts[] = {
+        { "new folders", "new/deeper/", {} },
+        { "empty folder", "empty/", {} },
+        { "an empty data file", "zero/", { "sysmanager.dll" } },
+    };
+    for (const Start& start : starts) {
+        const std::string other = dir.path() + "/" + start.folder;
+        if (start.what != std::string("new folders")) {
+            std::filesystem::create_directories(other);
+        }
+        for (const auto& name : start.before) {
+            std::ofstream(other + name).close();
+        }
+        for (const Failure& c : failures) {
+            const auto failed = createDataFolder(other, DataFolderContent::FirstRows, [&](int id, CppSQLite3DB& db) {
+                if (id == RecordDb) {
+                    db.execQuery("INSERT INTO ClassInfo VALUES(3,'小二班')");
+                } else if (id == SysManagerDb) {
+                    c.failure();
+                }
+            });
+            SCOPED_TRACE(std::string(start.what) + ", " + c.what);
+            EXPECT_FALSE(failed.ok());
+            EXPECT_NE(failed.message().find(c.message), std::string::npos) << failed.message();
+            if (start.what == std::string("new folders")) {
+                EXPECT_FALSE(std::filesystem::exists(dir.path() + "/new"));
+                continue;
             }
-        });
-        EXPECT_FALSE(failed.ok()) << c.what;
-        EXPECT_NE(failed.message().find(c.message), std::string::npos) << c.what << ": " << failed.message();
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(other), std::filesystem::directory_iterator()), 0)
-            << c.what;
+            std::vector<std::string> left;
+            for (const auto& entry : std::filesystem::directory_iterator(other)) {
+                left.push_back(entry.path().filename().string());
+                EXPECT_EQ(std::filesystem::file_size(entry.path()), 0u) << left.back();
+            }
+            EXPECT_EQ(left, start.before);
+        }
+    }
+}
+
+// What lies in a folder: each entry's name, kind and size (links as their target text).
+std::map<std::string, std::string> listing(const std::string& folder)
+{
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const auto& path = entry.path();
+        std::string what;
+        if (entry.is_symlink()) {
+            what = "link to " + std::filesystem::read_symlink(path).string();
+        } else if (entry.is_directory()) {
+            what = "folder";
+        } else {
+            what = std::to_string(entry.file_size()) + " bytes";
+        }
+        entries[path.filename().string()] = what;
+    }
+    return entries;
+}
+
+// Any name that is taken stops a new folder, links to nothing and the journals of a file
+// included; a file of 0 bytes holds nothing and is replaced.
+TEST(DataFolderTest, AnyTakenNameIsRefusedAndOnlyAnEmptyFileIsReplaced)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(const std::string& folder)> prepare;
+        const char* refusedName; // nullptr: the folder is made
+    };
+    const auto write
+        = [](const std::string& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; };
+    const Case cases[] = {
+        { "an empty file", [&](const std::string& f) { write(f + "sysmanager.dll", ""); }, nullptr },
+        { "two empty files",
+            [&](const std::string& f) {
+                write(f + "sysmanager.dll", "");
+                write(f + "Evaluation.DLL", "");
+            },
+            nullptr },
+        { "a link to nothing",
+            [](const std::string& f) { std::filesystem::create_symlink(f + "gone/cook.dll", f + "cook.dll"); },
+            "cook.dll" },
+        { "a link to an empty file",
+            [&](const std::string& f) {
+                write(f + "empty", "");
+                std::filesystem::create_symlink(f + "empty", f + "gright.dll");
+            },
+            "gright.dll" },
+        { "a folder", [](const std::string& f) { std::filesystem::create_directory(f + "Record.dll"); }, "Record.dll" },
+        { "a journal", [&](const std::string& f) { write(f + "pantry.dll-journal", "pages"); }, "pantry.dll-journal" },
+        { "a write-ahead log", [&](const std::string& f) { write(f + "nutrient.dll-wal", "pages"); },
+            "nutrient.dll-wal" },
+        { "an empty file beside data",
+            [&](const std::string& f) {
+                write(f + "sysmanager.dll", "");
+                write(f + "package.dll", "a user's set meals");
+            },
+            "package.dll" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDirectory dir;
+        const std::string folder = dir.path() + "/formal/";
+        std::filesystem::create_directories(folder);
+        c.prepare(folder);
+        const auto before = listing(folder);
+        const auto result = createDataFolder(folder, DataFolderContent::FirstRows);
+        if (c.refusedName) {
+            EXPECT_FALSE(result.ok());
+            EXPECT_TRUE(result.message().ends_with(std::string("/") + c.refusedName)) << result.message();
+            EXPECT_EQ(listing(folder), before);
+            EXPECT_FALSE(std::filesystem::exists(folder + "gone"));
+            continue;
+        }
+        ASSERT_TRUE(result.ok()) << result.message();
+        EXPECT_EQ(listing(folder).size(), 12u);
+        CppSQLite3DB db;
+        db.open(databasePathIn(folder, SysManagerDb));
+        EXPECT_EQ(
+            db.execQuery("SELECT ManagePass FROM Management WHERE ManageUser = 'admin'").getStringField(0), "vanto");
     }
 }
 

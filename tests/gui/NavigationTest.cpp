@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 #include "gui/admin/CMmglDlg.h"
+#include "gui/admin/CQxglDlg.h"
+#include "gui/admin/CSjkglDlg.h"
 #include "gui/admin/CYysglDlg.h"
 #include "gui/navigation/PageRegistry.h"
 #include "gui/shell/CCenterDlg.h"
@@ -8,7 +10,6 @@
 #include "gui/shell/CLeftDlg.h"
 #include "gui/shell/CLumarooDlg.h"
 #include "gui/shell/HelpLauncher.h"
-#include "gui/widgets/CNoticePage.h"
 #include "gui/widgets/CPictureButton.h"
 
 #include <QDir>
@@ -91,7 +92,8 @@ TEST_F(NavigationTest, EveryPageExistsByItsNumberAndEverySubPageInItsHub)
     EXPECT_EQ(window.GetPage(5), window.centerHub());
     EXPECT_NE(window.pageAs<CYysglDlg>(PageId::Accounts), nullptr);
     EXPECT_NE(window.pageAs<CMmglDlg>(PageId::PasswordChange), nullptr);
-    EXPECT_NE(window.pageAs<CNoticePage>(PageId::Roles), nullptr);
+    EXPECT_NE(window.pageAs<CQxglDlg>(PageId::Roles), nullptr);
+    EXPECT_NE(window.pageAs<CSjkglDlg>(PageId::Backup), nullptr);
     EXPECT_EQ(window.currentPage(), PageId::CenterHub);
 }
 

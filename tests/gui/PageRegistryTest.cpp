@@ -41,7 +41,7 @@ const ExpectedButton kButtons[] = {
     { PageId::MealTimeDishes, PageId::RecipeHub, 3, -1, "", false, false },
     { PageId::Accounts, PageId::SettingsHub, 0, -1, "C41", false, false },
     { PageId::Roles, PageId::SettingsHub, 1, 10, "C42", false, false },
-    { PageId::Backup, PageId::SettingsHub, 2, 9, "C43", false, false },
+    { PageId::Backup, PageId::SettingsHub, 2, 9, "C43", true, true },
     { PageId::PasswordChange, PageId::SettingsHub, 3, 8, "C44", false, false },
     { PageId::Knowledge, PageId::CenterHub, -1, 3, "", false, false },
 };

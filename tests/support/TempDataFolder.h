@@ -8,6 +8,8 @@ namespace pelinor::test {
 
 // A fresh data folder in a temporary directory, named by PELINOR_DATA_DIR while it lives,
 // so that GetDatabasePath finds it. Removed, and the variable restored, on destruction.
+// Its files are copies of a folder of the same content: the one the build made for the test
+// binaries (make_template_folders), or else one made the first time the process needs it.
 class TempDataFolder
 {
 public:
@@ -29,6 +31,12 @@ private:
     std::string m_previousOverride;
     bool m_hadOverride = false;
 };
+
+// Where make_template_folders puts the folder of one content level under `root`.
+inline std::string templateFolderIn(const std::string& root, DataFolderContent content)
+{
+    return root + "/content-" + std::to_string(static_cast<int>(content)) + "/";
+}
 
 // A temporary directory that is removed with everything in it.
 class TempDirectory

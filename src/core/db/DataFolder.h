@@ -19,10 +19,17 @@ enum class DataFolderContent
 };
 
 // Creates the twelve database files in `folder` (made if missing). Refuses, and changes nothing,
-// when any of the files exists already, so a user's data can never be replaced by accident.
-// The files are built under temporary names and renamed only when all of them are complete. A
-// refusal's message says what went wrong.
+// when any of the names is taken already (by a file, a folder, a link even to nothing, or a
+// journal SQLite would read into the new file), so a user's data can never be replaced by
+// accident; only an empty file of 0 bytes, which holds nothing, is replaced. The files are built in
+// a work folder inside `folder` and moved to their names only when all of them are complete; a
+// failure part-way removes whatever the call made. While one call creates a folder, another one
+// for the same folder refuses.
 Outcome<> createDataFolder(const std::string& folder, DataFolderContent content);
+
+// The first name in `folder` that keeps createDataFolder from making the folder (the path that
+// stands in the way); empty when the folder holds none of the twelve files but empty ones.
+std::string takenDataFileName(const std::string& folder);
 
 // Adds rows of the caller's own to one database file once its content level is in, inside the
 // same transaction. The files are filled in DatabaseId order, so a filler may use what it read

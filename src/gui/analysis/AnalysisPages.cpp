@@ -19,7 +19,11 @@ const PageRegistrar analysisPages({
           { "page-10-analysis-energy", tourAnalysisTab(CYypcFxDlg::EnergySourcesTab, "page-10-analysis-energy") },
           { "page-10-analysis-ratios", tourAnalysisTab(CYypcFxDlg::MacronutrientTab, "page-10-analysis-ratios") },
           { "page-10-analysis-overall", tourAnalysisTab(CYypcFxDlg::OverallTab, "page-10-analysis-overall") },
-          { "page-10-analysis-print", tourAnalysisTab(CYypcFxDlg::PrintTab, "page-10-analysis-print") },
+          { "dialog-analysis-report-1", tourAnalysisReport(0, 1, "dialog-analysis-report-1") },
+          { "dialog-analysis-report-2", tourAnalysisReport(0, 2, "dialog-analysis-report-2") },
+          { "dialog-analysis-report-3", tourAnalysisReport(0, 3, "dialog-analysis-report-3") },
+          { "dialog-analysis-report-4", tourAnalysisReport(0, 4, "dialog-analysis-report-4") },
+          { "dialog-analysis-report-class-1", tourAnalysisReport(1, 1, "dialog-analysis-report-class-1") },
           { "page-10-analysis-class", tourClassAnalysis },
       } },
 });

@@ -1,9 +1,11 @@
 #include "gui/analysis/AnalysisTour.h"
 
 #include "gui/analysis/CYypcFxDlg.h"
+#include "gui/analysis/CYypcNllyDlg.h"
 #include "gui/analysis/CYypcZpjDlg.h"
 #include "gui/navigation/Navigator.h"
 #include "gui/navigation/TourContext.h"
+#include "gui/print/CPreParentDlg.h"
 
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -17,6 +19,18 @@ CYypcFxDlg* analysisPage()
     return navigator().pageAs<CYypcFxDlg>(PageId::Analysis);
 }
 
+const QString kOverallSample = QStringLiteral("膳食搭配总体合理，蔬菜和豆制品略少，建议午餐增加一份绿叶蔬菜。");
+
+void savePreviewPage(TourContext& tour, const Report& report, int page, const QString& name)
+{
+    CPreParentDlg preview(report, &tour.mainWindow());
+    preview.resize(900, 1180);
+    for (int i = 1; i < page; ++i) {
+        preview.nextPage();
+    }
+    tour.save(&preview, name);
+}
+
 } // namespace
 
 std::function<void(TourContext&)> tourAnalysisTab(int tab, const char* name)
@@ -27,8 +41,7 @@ std::function<void(TourContext&)> tourAnalysisTab(int tab, const char* name)
                 page->AnalysePlanDay(0, QString());
             }
             if (tab == CYypcFxDlg::OverallTab) {
-                page->overallPage()->editor()->setPlainText(
-                    QStringLiteral("膳食搭配总体合理，蔬菜和豆制品略少，建议午餐增加一份绿叶蔬菜。"));
+                page->overallPage()->editor()->setPlainText(kOverallSample);
             }
             page->tabs()->setCurrentIndex(tab);
         }
@@ -43,6 +56,23 @@ void tourClassAnalysis(TourContext& tour)
         page->tabs()->setCurrentIndex(CYypcFxDlg::NutrientTab);
     }
     tour.savePage(PageId::Analysis, QStringLiteral("page-10-analysis-class"));
+}
+
+std::function<void(TourContext&)> tourAnalysisReport(int plan, int page, const char* name)
+{
+    return [plan, page, name](TourContext& tour) {
+        auto* analysis = analysisPage();
+        if (!analysis) {
+            return;
+        }
+        analysis->AnalysePlanDay(plan, QString());
+        if (plan == 0) {
+            analysis->energySourcesPage()->evaluation()->appendPlainText(
+                QStringLiteral("谷薯类和动物性食物提供了大部分能量，纯热能食物偏少，搭配合理。"));
+            analysis->overallPage()->editor()->setPlainText(kOverallSample);
+        }
+        savePreviewPage(tour, analysis->analysisReport(), page, QString::fromUtf8(name));
+    };
 }
 
 } // namespace pelinor

@@ -1,31 +1,28 @@
 #include "gui/analysis/CAnalysisPrintPage.h"
 
-#include "gui/analysis/AnalysisPageParts.h"
-
-#include <QPlainTextEdit>
+#include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pelinor {
 
 CAnalysisPrintPage::CAnalysisPrintPage(QWidget* parent)
     : CSkinPage(parent)
-    , m_text(evaluationBox(QStringLiteral("printText"), true, this))
+    , m_preview(new QPushButton(QStringLiteral("打印预览"), this))
 {
-    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_text->setTabStopDistance(96);
+    m_preview->setObjectName(QStringLiteral("reportPreviewButton"));
+    auto* note = new QLabel(QStringLiteral("营养配餐报告共四页：配餐对象与每日配餐信息、食物种类与营养素比较、"
+                                           "能量与蛋白质来源、三大营养素比例与营养师综合评价。\n"
+                                           "在打印预览中可以翻页、打印或导出PDF。"),
+        this);
+    note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(m_text);
-}
-
-void CAnalysisPrintPage::setText(const QString& text)
-{
-    m_text->setPlainText(text);
-}
-
-QString CAnalysisPrintPage::text() const
-{
-    return m_text->toPlainText();
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->addWidget(note);
+    layout->addSpacing(12);
+    layout->addWidget(m_preview, 0, Qt::AlignLeft);
+    layout->addStretch();
+    connect(m_preview, &QPushButton::clicked, this, &CAnalysisPrintPage::previewRequested);
 }
 
 } // namespace pelinor

@@ -2,12 +2,12 @@
 
 #include "gui/widgets/CSkinPage.h"
 
-class QPlainTextEdit;
+class QPushButton;
 
 namespace pelinor {
 
-// Tab "打印": what the printed analysis report gathers, as text, until the report itself is drawn
-// through the print preview.
+// Tab "打印": choosing it opens the printed analysis report in the print preview; the page itself
+// only says so and opens the preview again on request.
 class CAnalysisPrintPage : public CSkinPage
 {
     Q_OBJECT
@@ -15,11 +15,16 @@ class CAnalysisPrintPage : public CSkinPage
 public:
     explicit CAnalysisPrintPage(QWidget* parent = nullptr);
 
-    void setText(const QString& text);
-    QString text() const;
+    QPushButton* previewButton() const
+    {
+        return m_preview;
+    }
+
+signals:
+    void previewRequested();
 
 private:
-    QPlainTextEdit* m_text;
+    QPushButton* m_preview;
 };
 
 } // namespace pelinor

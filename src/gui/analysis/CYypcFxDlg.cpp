@@ -1,6 +1,5 @@
 #include "gui/analysis/CYypcFxDlg.h"
 
-#include "core/analysis/PlanDayText.h"
 #include "core/common/AppInfo.h"
 #include "gui/analysis/CAnalysisPrintPage.h"
 #include "gui/analysis/CYypcNllyDlg.h"
@@ -11,9 +10,11 @@
 #include "gui/analysis/CYypcZpjDlg.h"
 #include "gui/analysis/CYypcgyshl.h"
 #include "gui/navigation/Navigator.h"
+#include "gui/print/CPreParentDlg.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Refusals.h"
+#include "reports/AnalysisReport.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,6 +62,7 @@ CYypcFxDlg::CYypcFxDlg(QWidget* parent)
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &CYypcFxDlg::tabChanged);
     connect(m_back, &QAbstractButton::clicked, this, &CYypcFxDlg::backToMenu);
+    connect(m_print, &CAnalysisPrintPage::previewRequested, this, &CYypcFxDlg::previewReport);
 }
 
 bool CYypcFxDlg::openPlanDay(int planNumber, const QString& dayKey)
@@ -103,11 +105,26 @@ QString CYypcFxDlg::overallEvaluation() const
     return m_overall->text();
 }
 
+Report CYypcFxDlg::analysisReport() const
+{
+    if (!m_analysis.plan.found) {
+        return Report {};
+    }
+    return makeAnalysisReport({ m_analysis, energySourcesEvaluation(), overallEvaluation() });
+}
+
+void CYypcFxDlg::previewReport()
+{
+    const Report report = analysisReport();
+    if (!report.isEmpty()) {
+        CPreParentDlg::preview(this, report);
+    }
+}
+
 void CYypcFxDlg::tabChanged(int tab)
 {
     if (tab == PrintTab) {
-        m_print->setText(qs(analysisText(m_analysis)) + QStringLiteral("\n食物能量来源评价与建议：\n")
-            + energySourcesEvaluation() + QStringLiteral("\n\n营养师综合评价与建议：\n") + overallEvaluation());
+        previewReport();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "core/analysis/PlanDayAnalysis.h"
 #include "gui/navigation/PageOpeners.h"
 #include "gui/widgets/CSkinPage.h"
+#include "reports/Report.h"
 
 class QLabel;
 class QTabWidget;
@@ -56,6 +57,11 @@ public:
     // What the nutritionist typed on the energy-sources tab and on the overall tab.
     QString energySourcesEvaluation() const;
     QString overallEvaluation() const;
+    // The printed report "营养配餐报告" of the last analysis with the nutritionist's texts as they
+    // stand now; empty when no plan was analysed.
+    Report analysisReport() const;
+    // Opens the report in the print preview (the print tab does this when it is chosen).
+    void previewReport();
 
     // The line above the tabs that names the plan, its subject and the day.
     QLabel* caption() const

@@ -2,7 +2,9 @@
 
 #include "core/analysis/MacronutrientRatios.h"
 #include "gui/analysis/AnalysisPageParts.h"
+#include "gui/charts/CImageView.h"
 #include "gui/widgets/CListCtrlCl.h"
+#include "reports/charts/ChartLayouts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +20,7 @@ void addRows(CListCtrlCl* list, std::initializer_list<const char*> names, int co
     for (const char* name : names) {
         list->appendRow(QStringList { QString::fromUtf8(name) } + QStringList(columns - 1, QString()));
     }
-    list->setFixedHeight((static_cast<int>(names.size()) + 1) * CListCtrlCl::kSkinnedRowHeight + 16);
+    list->setFixedHeight((static_cast<int>(names.size()) + 1) * CListCtrlCl::kSkinnedRowHeight + 6);
 }
 
 QVBoxLayout* captioned(const QString& caption, QWidget* widget, QWidget* parent)
@@ -36,15 +38,20 @@ CYypcSdyysDlg::CYypcSdyysDlg(QWidget* parent)
     , m_fat(analysisList(QStringLiteral("fatList"), this))
     , m_protein(analysisList(QStringLiteral("proteinList"), this))
     , m_ratios(analysisList(QStringLiteral("ratioList"), this))
+    , m_chart(new CImageView(this))
     , m_evaluation(evaluationBox(QStringLiteral("ratioEvaluation"), false, this))
 {
+    m_chart->setObjectName(QStringLiteral("ratioChart"));
+    m_chart->setGraph(macronutrientChart({}, { 65, 30, 20 }));
+    m_evaluation->setMinimumHeight(50);
+    m_evaluation->setMaximumHeight(80);
     m_fat->setColumns(rowTexts(kFatListHeaders), { 130, 0 });
     m_fat->setAlignmentString(QStringLiteral("02"));
     addRows(m_fat, { "动物性脂肪", "植物性脂肪" }, 2);
     m_protein->setColumns(rowTexts(kProteinListHeaders), { 150, 0 });
     m_protein->setAlignmentString(QStringLiteral("02"));
     addRows(m_protein, { "谷薯类蛋白质", "豆类蛋白质", "动物性蛋白质", "其他食物蛋白质", "优质蛋白质所占比例" }, 2);
-    m_ratios->setColumns(rowTexts(kRatioListHeaders), { 110, 90, 0 });
+    m_ratios->setColumns(rowTexts(kRatioListHeaders), { 90, 80, 0 });
     m_ratios->setAlignmentString(QStringLiteral("022"));
     addRows(m_ratios, { "碳水化合物", "脂肪", "蛋白质" }, 3);
     const char* const references[] = { "55%-65%", "20%-30%", "15%-20%" };
@@ -52,20 +59,25 @@ CYypcSdyysDlg::CYypcSdyysDlg(QWidget* parent)
         m_ratios->setItemText(row, 2, QString::fromLatin1(references[row]));
     }
 
+    // The three lists side by side, so the chart keeps the room below them.
     auto* lists = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addLayout(captioned(QStringLiteral("脂肪来源分布："), m_fat, this));
-    left->addLayout(captioned(QStringLiteral("三大营养素摄入比例："), m_ratios, this));
-    left->addStretch();
-    lists->addLayout(left, 1);
-    lists->addSpacing(16);
-    auto* right = captioned(QStringLiteral("蛋白质来源分布："), m_protein, this);
-    right->addStretch();
-    lists->addLayout(right, 1);
+    const auto column = [&](const QString& caption, CListCtrlCl* list) {
+        auto* box = captioned(caption, list, this);
+        box->addStretch();
+        lists->addLayout(box, 1);
+    };
+    column(QStringLiteral("脂肪来源分布："), m_fat);
+    lists->addSpacing(12);
+    column(QStringLiteral("蛋白质来源分布："), m_protein);
+    lists->addSpacing(12);
+    column(QStringLiteral("三大营养素摄入比例："), m_ratios);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addLayout(lists);
+    layout->addWidget(sectionLabel(QStringLiteral("三大营养素摄入柱状图："), this));
+    layout->addWidget(m_chart, 3);
+    layout->addSpacing(12);
     layout->addWidget(sectionLabel(QStringLiteral("评价与建议："), this));
     layout->addWidget(m_evaluation, 1);
 }
@@ -83,6 +95,7 @@ void CYypcSdyysDlg::load(const MacronutrientRatios& ratios)
         m_ratios->setItemText(
             row, 1, QString::fromStdString(ratios.macronutrients[static_cast<std::size_t>(row)].shareText));
     }
+    m_chart->setGraph(macronutrientChart(ratios));
     m_evaluation->setPlainText(QString::fromStdString(ratios.text));
 }
 

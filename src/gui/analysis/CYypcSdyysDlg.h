@@ -6,11 +6,12 @@ class QPlainTextEdit;
 
 namespace pelinor {
 
+class CImageView;
 class CListCtrlCl;
 struct MacronutrientRatios;
 
 // Tab "三大营养素功能比": the sources of fat and of protein, the shares of carbohydrate, fat and
-// protein against their reference shares, and the evaluation and advice.
+// protein against their reference shares with their bar chart, and the evaluation and advice.
 class CYypcSdyysDlg : public CSkinPage
 {
     Q_OBJECT
@@ -35,11 +36,17 @@ public:
     {
         return m_evaluation;
     }
+    // "三大营养素摄入柱状图": the three shares beside their reference shares.
+    CImageView* chart() const
+    {
+        return m_chart;
+    }
 
 private:
     CListCtrlCl* m_fat;
     CListCtrlCl* m_protein;
     CListCtrlCl* m_ratios;
+    CImageView* m_chart;
     QPlainTextEdit* m_evaluation;
 };
 

@@ -6,11 +6,12 @@ class QPlainTextEdit;
 
 namespace pelinor {
 
+class CImageView;
 class CListCtrlCl;
 struct DietStructure;
 
 // Tab "饮食结构评价": the grams of the nine food groups against their daily amounts, with the
-// evaluation and advice.
+// bar chart, the evaluation and advice.
 class CYypcShjgpjDlg : public CSkinPage
 {
     Q_OBJECT
@@ -27,9 +28,15 @@ public:
     {
         return m_evaluation;
     }
+    // "膳食结构柱状图": the nine groups' actual grams beside their daily amounts.
+    CImageView* chart() const
+    {
+        return m_chart;
+    }
 
 private:
     CListCtrlCl* m_list;
+    CImageView* m_chart;
     QPlainTextEdit* m_evaluation;
 };
 

@@ -1,6 +1,7 @@
 #include "gui/app/CLumarooApp.h"
 
 #include "gui/admin/CLoginDlg.h"
+#include "gui/admin/InterruptedRestore.h"
 #include "gui/app/StartupTrace.h"
 #include "gui/session/Session.h"
 #include "gui/shell/CLumarooDlg.h"
@@ -33,6 +34,8 @@ CLumarooApp* CLumarooApp::instance()
 
 int CLumarooApp::run()
 {
+    // Before anybody logs in and sees the data: a restore cut short is finished first.
+    finishInterruptedRestore();
     for (;;) {
         Session::clearReloginRequest();
         if (!runLogin()) {

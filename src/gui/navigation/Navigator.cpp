@@ -1,7 +1,10 @@
 #include "gui/navigation/Navigator.h"
 
 #include "gui/navigation/PageOpeners.h"
+#include "gui/navigation/PageRegistry.h"
 #include "gui/navigation/RefreshablePage.h"
+
+#include <set>
 
 namespace pelinor {
 
@@ -97,6 +100,20 @@ bool Navigator::openAnalysis(int planNumber, const QString& dayKey)
 {
     return route<PlanDayOpener>(
         PageId::Analysis, [&](PlanDayOpener& analysis) { return analysis.openPlanDay(planNumber, dayKey); });
+}
+
+void Navigator::refreshAllPages()
+{
+    std::set<QWidget*> done;
+    for (const PageRegistration& row : PageRegistry::rows()) {
+        QWidget* widget = page(row.id);
+        if (!widget || !done.insert(widget).second) {
+            continue;
+        }
+        if (auto* refreshable = dynamic_cast<RefreshablePage*>(widget)) {
+            refreshable->refresh();
+        }
+    }
 }
 
 } // namespace pelinor

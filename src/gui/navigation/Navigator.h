@@ -46,6 +46,9 @@ public:
     bool openMenuView(int planNumber, const QString& dayKey = {});
     // The analysis (page 10) of one day of a saved plan.
     bool openAnalysis(int planNumber, const QString& dayKey = {});
+    // Reloads every page that reloads itself (RefreshablePage), whether shown or not: after a
+    // restore replaced the data files under them.
+    void refreshAllPages();
 
 private:
     template <typename Receiver, typename Call> bool route(PageId target, Call&& call);

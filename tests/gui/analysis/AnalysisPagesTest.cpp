@@ -1,4 +1,5 @@
 #include "../GuiTestSupport.h"
+#include "PdfText.h"
 #include "core/analysis/PlanDayAnalysis.h"
 #include "core/knowledge/NutrientKnowledge.h"
 #include "gui/analysis/CAnalysisPrintPage.h"
@@ -10,15 +11,20 @@
 #include "gui/analysis/CYypcYyybzbdDlg.h"
 #include "gui/analysis/CYypcZpjDlg.h"
 #include "gui/analysis/CYypcgyshl.h"
+#include "gui/charts/CImageView.h"
 #include "gui/knowledge/CSymptomPage.h"
 #include "gui/navigation/Navigator.h"
+#include "gui/print/CPreParentDlg.h"
 #include "gui/shell/CLumarooDlg.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
+#include "reports/ReportOutput.h"
 
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace pelinor;
@@ -119,22 +125,90 @@ TEST_F(AnalysisPagesTest, EveryTabShowsTheFiguresOfTheAnalysedDay)
     }
 }
 
-TEST_F(AnalysisPagesTest, ANewAnalysisForgetsWhatTheNutritionistTyped)
+TEST_F(AnalysisPagesTest, TheReportPrintsWhatTheNutritionistTypedUntilTheNextAnalysis)
 {
+    test::TempDirectory dir;
+    const std::string path = dir.path() + "/report.pdf";
+    const auto printed = [&] {
+        EXPECT_EQ(writeReportPdf(m_page.analysisReport(), QString::fromStdString(path)), QString());
+        return test::joinedPdfText(path);
+    };
     m_page.AnalysePlanDay(0, QStringLiteral("一天"));
-    m_page.energySourcesPage()->evaluation()->setPlainText(QStringLiteral("早点太多"));
+    m_page.energySourcesPage()->evaluation()->appendPlainText(QStringLiteral("早点太多"));
     m_page.overallPage()->editor()->setPlainText(QStringLiteral("总的来说不错"));
-    m_page.tabs()->setCurrentIndex(CYypcFxDlg::PrintTab);
-    const QString printed = m_page.printPage()->text();
-    EXPECT_TRUE(printed.contains(QStringLiteral("早点太多")));
-    EXPECT_TRUE(printed.contains(QStringLiteral("总的来说不错")));
-    EXPECT_TRUE(printed.contains(q(m_page.analysis().content.totals().cells[3])));
+    std::string text = printed();
+    EXPECT_NE(text.find("能量食物来源评价与建议该评价与建议由营养师添加：早点太多"), std::string::npos);
+    EXPECT_NE(text.find("营养师综合评价与建议：总的来说不错"), std::string::npos);
+    EXPECT_EQ(test::pdfPageCount(path), 4);
 
     m_page.AnalysePlanDay(1, QStringLiteral("一天"));
     EXPECT_EQ(m_page.overallEvaluation(), QString());
     EXPECT_EQ(m_page.energySourcesEvaluation(), QStringLiteral("    该评价与建议由营养师添加："));
     EXPECT_FALSE(m_page.analysis().subject.personal);
     EXPECT_EQ(m_page.analysis().subject.sex, ""); // nothing of the child analysed before
+    text = printed();
+    EXPECT_EQ(text.find("早点太多"), std::string::npos);
+    EXPECT_EQ(text.find("总的来说不错"), std::string::npos);
+}
+
+TEST_F(AnalysisPagesTest, ThePrintTabOpensTheFourPagesInThePreview)
+{
+    m_page.AnalysePlanDay(0, QStringLiteral("一天"));
+    for (const auto& open : { std::function<void()>([&] { m_page.tabs()->setCurrentIndex(CYypcFxDlg::PrintTab); }),
+             std::function<void()>([&] { m_page.printPage()->previewButton()->click(); }) }) {
+        int pages = 0;
+        QString title;
+        test::whenModal<CPreParentDlg>([&](CPreParentDlg* preview) {
+            pages = preview->pageCount();
+            title = preview->windowTitle();
+            preview->reject();
+        });
+        open();
+        EXPECT_EQ(pages, 4);
+        EXPECT_EQ(title, QStringLiteral("打印预览"));
+    }
+    // Nothing analysed: nothing to preview.
+    CYypcFxDlg fresh;
+    EXPECT_TRUE(fresh.analysisReport().isEmpty());
+}
+
+TEST_F(AnalysisPagesTest, ChartsShowTheDaysFiguresAsWholeNumbers)
+{
+    m_page.AnalysePlanDay(0, QStringLiteral("一天"));
+    const PlanDayAnalysis& a = m_page.analysis();
+    const auto values = [](const CImageView* view, int group) {
+        std::vector<int> list;
+        for (const auto& series : view->graph()->series()) {
+            list.push_back(series.valueOf(group));
+        }
+        return list;
+    };
+    std::vector<int> groups;
+    for (const FoodGroup& group : a.dietStructure.groups) {
+        groups.push_back(static_cast<int>(group.actual));
+    }
+    EXPECT_EQ(values(m_page.dietStructurePage()->chart(), 0), groups);
+    EXPECT_EQ(
+        values(m_page.dietStructurePage()->chart(), 1), (std::vector<int> { 300, 400, 100, 50, 25, 50, 50, 100, 25 }));
+    std::vector<int> meals;
+    std::vector<int> sources;
+    for (int i = 0; i < 5; ++i) {
+        meals.push_back(a.energySources.meals[static_cast<std::size_t>(i)].share);
+        sources.push_back(a.energySources.sources[static_cast<std::size_t>(i)].share);
+    }
+    EXPECT_EQ(values(m_page.energySourcesPage()->mealChart(), 0), meals);
+    EXPECT_EQ(values(m_page.energySourcesPage()->mealChart(), 1), (std::vector<int> { 20, 10, 30, 10, 30 }));
+    std::vector<int> pie;
+    for (const auto& set : m_page.energySourcesPage()->sourceChart()->graph()->series().front().data) {
+        pie.push_back(set.value);
+    }
+    EXPECT_EQ(pie, sources);
+    std::vector<int> ratios;
+    for (const Macronutrient& macro : a.macronutrients.macronutrients) {
+        ratios.push_back(static_cast<int>(macro.share));
+    }
+    EXPECT_EQ(values(m_page.macronutrientPage()->chart(), 0), ratios);
+    EXPECT_EQ(values(m_page.macronutrientPage()->chart(), 1), (std::vector<int> { 65, 30, 20 }));
 }
 
 TEST_F(AnalysisPagesTest, SymptomTabsShowExcessOrDeficiencyByThePercentage)
