@@ -2,6 +2,7 @@
 
 #include "TempDataFolder.h"
 #include "core/admin/LoginService.h"
+#include "core/db/CppSQLite3DB.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/SqlFormat.h"
 #include "gui/session/Session.h"
@@ -15,10 +16,12 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace pelinor::test {
 
@@ -119,6 +122,60 @@ template <typename T> void whenModal(std::function<void(T*)> action)
         }
     });
     timer->start();
+}
+
+// While it lives, every modal dialog that comes up is dismissed at once (rejected, or closed when it
+// is no dialog), so a walk through the screens never waits for an answer.
+class ModalDismisser
+{
+public:
+    ModalDismisser()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->reject();
+            } else if (modal) {
+                modal->close();
+            }
+        });
+        m_timer.start();
+    }
+
+private:
+    QTimer m_timer;
+};
+
+// Ways a data file can become unreadable under a running program.
+enum class Damage
+{
+    RandomBytes, // the file is no database any more
+    TablesGone, // a database without the program's tables
+};
+
+inline void damage(int file, Damage how)
+{
+    const std::string path = GetDatabasePath(file);
+    if (how == Damage::RandomBytes) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        unsigned state = 12345u + static_cast<unsigned>(file);
+        for (int i = 0; i < 8192; ++i) {
+            state = state * 1103515245u + 12345u;
+            out.put(static_cast<char>(state >> 16));
+        }
+        return;
+    }
+    CppSQLite3DB db;
+    db.open(path);
+    std::vector<std::string> tables;
+    for (auto query = db.execQuery("SELECT name FROM sqlite_master WHERE type = 'table'"); !query.eof();
+         query.nextRow()) {
+        tables.push_back(query.getStringField(0));
+    }
+    for (const auto& table : tables) {
+        db.execQuery("DROP TABLE \"" + table + "\"");
+    }
 }
 
 } // namespace pelinor::test

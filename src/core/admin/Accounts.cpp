@@ -1,6 +1,7 @@
 #include "core/admin/Accounts.h"
 
 #include "core/common/AppInfo.h"
+#include "core/common/NameText.h"
 #include "core/db/CppSQLite3DB.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
@@ -12,9 +13,17 @@ namespace pelinor {
 
 namespace {
 
+constexpr const char* kAccountGone = "该用户已经不存在！";
+
 Refusal refused(const char* message)
 {
     return refuse(message, kApplicationTitle);
+}
+
+// The rows the last statement of the connection changed: 0 when the account it named is gone.
+int changedRows(CppSQLite3DB& db)
+{
+    return db.execQuery("SELECT changes()").getIntField(0);
 }
 
 } // namespace
@@ -70,6 +79,8 @@ int Accounts::roleIdOf(const std::string& roleName)
 
 Outcome<AccountForm> Accounts::save(AccountForm form, const std::string& loggedInUser, const std::string& today)
 {
+    // " admin", "admin　" or a name of blanks alone would be a second, look-alike account.
+    form.userName = cleanName(form.userName);
     if (form.userName.empty()) {
         return refused("营养师登录帐号不能为空！");
     }
@@ -126,6 +137,9 @@ Outcome<> Accounts::remove(const std::string& userName, const std::string& logge
     }
     DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("DELETE  FROM Management WHERE ManageUser = '%s'", userName));
+    if (changedRows(db) == 0) {
+        return refused(kAccountGone);
+    }
     return done();
 }
 
@@ -141,6 +155,9 @@ Outcome<> Accounts::toggleState(
     }
     DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("UPDATE Management SET ManageState = '%s' WHERE ManageUser = '%s'", newState, userName));
+    if (changedRows(db) == 0) {
+        return refused(kAccountGone);
+    }
     return done();
 }
 

@@ -25,6 +25,10 @@ Outcome<> PasswordChange::change(const std::string& userName,
     }
     DatabaseConnection db(SysManagerDb);
     db.execQuery(formatSql("UPDATE Management SET ManagePass= '%s' WHERE ManageUser = '%s'", newPassword, userName));
+    // An account deleted meanwhile has no password to change: saying "saved" would lock the user out.
+    if (db.execQuery("SELECT changes()").getIntField(0) == 0) {
+        return refuse("该用户已经不存在，密码未修改！", kApplicationTitle);
+    }
     return done();
 }
 

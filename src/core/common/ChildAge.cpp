@@ -1,5 +1,6 @@
 #include "core/common/ChildAge.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace pelinor {
@@ -20,12 +21,14 @@ std::optional<int> digits(std::string_view text)
 
 std::optional<ChildAge> childAge(std::string_view birth, const DateTime& today)
 {
-    // Year in characters 1 to 4, month in characters 6 and 7.
-    if (birth.size() < 7) {
+    // Year in characters 1 to 4, month from character 6 up to the next "-": dates typed or imported
+    // elsewhere may have one-digit months ("2011-9-30").
+    if (birth.size() < 6) {
         return std::nullopt;
     }
     const auto year = digits(birth.substr(0, 4));
-    const auto month = digits(birth.substr(5, 2));
+    const std::string_view rest = birth.substr(5);
+    const auto month = digits(rest.substr(0, std::min(rest.find('-'), std::size_t { 2 })));
     if (!year || !month) {
         return std::nullopt;
     }

@@ -11,6 +11,7 @@
 #include "core/db/SqlFormat.h"
 #include "core/db/UnitOfWork.h"
 #include "core/health/HealthChildren.h"
+#include "core/records/Archives.h"
 
 namespace pelinor {
 
@@ -120,6 +121,14 @@ Outcome<int> saveExamination(const Examination& form)
     }
     if (!(form.height > 0.0f)) {
         return refuse("身高不能为空！");
+    }
+    // The plausible range of a child's archive holds for its examinations too: 0.01 cm is a slip of
+    // the finger, and its BMI would be absurd.
+    if (form.weight < kLowestWeightKg || form.weight > kHighestWeightKg) {
+        return refuse("体重应在2～100千克之间，请检查后重新输入！");
+    }
+    if (form.height < kLowestHeightCm || form.height > kHighestHeightCm) {
+        return refuse("身高应在40～200厘米之间，请检查后重新输入！");
     }
     if (trimmedText(form.doctor).empty()) {
         return refuse("登记必须要有主检医生签名！");

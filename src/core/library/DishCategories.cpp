@@ -1,6 +1,7 @@
 #include "core/library/DishCategories.h"
 
 #include "core/common/AppInfo.h"
+#include "core/common/NameText.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
@@ -76,8 +77,9 @@ std::vector<Category> dishTopCategories()
     return readCategories(db, "SELECT * FROM CookType WHERE  CookTypePID =0");
 }
 
-Outcome<int> addDishCategory(const std::string& parentName, const std::string& name)
+Outcome<int> addDishCategory(const std::string& parentName, const std::string& typedName)
 {
+    const std::string name = cleanName(typedName);
     if (name.empty()) {
         return refuse(kNameEmpty);
     }
@@ -107,8 +109,9 @@ std::optional<Category> loadDishCategory(const std::string& name, const std::str
     return std::nullopt;
 }
 
-Outcome<int> saveDishCategory(const Category& loaded, const std::string& parentName, const std::string& newName)
+Outcome<int> saveDishCategory(const Category& loaded, const std::string& parentName, const std::string& typedName)
 {
+    const std::string newName = cleanName(typedName);
     // Like food categories, a category is found by its name under its parent; keep that unambiguous.
     if (newName.empty()) {
         return refuse(kNameEmpty);

@@ -1,6 +1,7 @@
 #include "core/library/Dishes.h"
 
 #include "core/common/AppInfo.h"
+#include "core/common/NameText.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
@@ -40,6 +41,15 @@ std::optional<std::vector<int>> foodIdsOf(CppSQLite3DB& cook, const DishIngredie
         ids.push_back(query.getIntField(0));
     }
     return ids;
+}
+
+// Set meals and plans find a dish by its name: blanks around it or invisible characters in it must
+// not make a second 红烧肉.
+DishTexts withCleanName(const DishTexts& typed)
+{
+    DishTexts texts = typed;
+    texts.name = cleanName(typed.name);
+    return texts;
 }
 
 Outcome<int> checkDish(CppSQLite3DB& cook, int ownId, const DishTexts& texts)
@@ -131,8 +141,9 @@ std::optional<LoadedDish> loadDish(const std::string& cookId)
     return dish;
 }
 
-Outcome<int> addDish(CppSQLite3DB& cook, const DishTexts& texts, const DishIngredientList& ingredients)
+Outcome<int> addDish(CppSQLite3DB& cook, const DishTexts& typed, const DishIngredientList& ingredients)
 {
+    const DishTexts texts = withCleanName(typed);
     if (auto refusal = checkDish(cook, 0, texts); !refusal.ok()) {
         return refusal;
     }
@@ -152,8 +163,9 @@ Outcome<int> addDish(const DishTexts& texts, const DishIngredientList& ingredien
 }
 
 Outcome<int> saveEditedDish(
-    CppSQLite3DB& cook, int cookId, const DishTexts& texts, const DishIngredientList& ingredients)
+    CppSQLite3DB& cook, int cookId, const DishTexts& typed, const DishIngredientList& ingredients)
 {
+    const DishTexts texts = withCleanName(typed);
     if (auto refusal = checkDish(cook, cookId, texts); !refusal.ok()) {
         return refusal;
     }

@@ -1,6 +1,7 @@
 #include "core/library/FoodCatalog.h"
 
 #include "core/common/AppInfo.h"
+#include "core/common/NameText.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
@@ -20,14 +21,25 @@ constexpr const char* kNameEmpty = "原料名称不能为空！";
 constexpr const char* kNoCategoryOnAdd = "上级分类选择失败！";
 constexpr const char* kNoCategoryOnEdit = "上级分类选择是被";
 constexpr const char* kUsedByDish = "该原料已被菜谱使用，不能删除！";
+constexpr const char* kSeparatorInName = "原料名称不能含有“；”或“:”";
 
 // Five leading values, the 37 per-100-g columns, then the picture name, the index letter and the mark.
+// The values typed into the dialogs keep up to three decimals (the catalogue has values such as
+// 0.078 mg of thiamine, which one decimal would turn into 0.1); the derived columns and the two
+// constants keep their one decimal.
 constexpr const char* kInsertFoodShow = "INSERT INTO FoodShow VALUES('%d','%d','%d','%s','%d',"
-                                        "'%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f',"
-                                        "'%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f',"
-                                        "'%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f',"
-                                        "'%.1f','%.1f','%.1f','%.1f','%.1f','%.1f','%.1f',"
+                                        "'%.1f','%.3f','%.1f','%.3f','%.3f','%.3f','%.3f','%.1f','%.1f','%.3f',"
+                                        "'%.1f','%.3f','%.1f','%.3f','%.3f','%.3f','%.3f','%.3f','%.3f','%.3f',"
+                                        "'%.3f','%.1f','%.3f','%.3f','%.3f','%.3f','%.3f','%.3f','%.3f','%.3f',"
+                                        "'%.3f','%.3f','%.3f','%.3f','%.3f','%.1f','%.1f',"
                                         "'%s','%s','%d')";
+
+// Compositions list foods as "name:grams g；": a name holding either separator would be read back
+// as another food.
+bool holdsSeparator(const std::string& name)
+{
+    return name.find("；") != std::string::npos || name.find(':') != std::string::npos;
+}
 
 std::vector<FoodListRow> readFoodList(const std::string& sql)
 {
@@ -160,7 +172,7 @@ std::vector<FoodListRow> searchFoods(const std::string& text)
     return rows;
 }
 
-std::vector<FoodListRow> foodsOfNamedSubCategory(int topPosition, const std::string& subCategoryName)
+std::vector<FoodListRow> foodsOfNamedSubCategory(int topId, const std::string& subCategoryName)
 {
     std::optional<int> id;
     {
@@ -168,7 +180,7 @@ std::vector<FoodListRow> foodsOfNamedSubCategory(int topPosition, const std::str
         const auto rows
             = readCategories(cook, formatSql("SELECT * FROM FoodType WHERE FoodTypeName = '%s'", subCategoryName));
         // Second-level names repeat across top-level categories; take the one under the chosen parent.
-        if (const Category* found = categoryUnder(rows, topPosition + 1)) {
+        if (const Category* found = categoryUnder(rows, topId)) {
             id = found->id;
         }
     }
@@ -193,7 +205,7 @@ std::optional<LoadedFood> loadFood(const std::string& name)
         food.form.name = query.getStringField(3);
         food.form.nutrients = NutrientVector::fromFoodRow(query);
     }
-    food.form.topPosition = food.bigTypeId - 1;
+    food.form.topId = food.bigTypeId;
     const auto siblings
         = readCategories(cook, formatSql("SELECT * FROM FoodType WHERE  FoodTypePID ='%d'", food.bigTypeId));
     for (size_t i = 0; i < siblings.size(); ++i) {
@@ -225,24 +237,29 @@ std::optional<LoadedFood> loadFood(const std::string& name)
     return food;
 }
 
-Outcome<int> addFood(const FoodForm& form)
+Outcome<int> addFood(const FoodForm& typed)
 {
+    FoodForm form = typed;
+    form.name = cleanName(typed.name);
     if (form.name.empty()) {
         return refuse(kNameEmpty);
+    }
+    if (holdsSeparator(form.name)) {
+        return refuse(kSeparatorInName);
     }
     UnitOfWork work(CookDb, { GrightDb });
     CppSQLite3DB& cook = work.db();
     if (otherFoodNamed(cook, form.name, 0)) {
         return refuse(kFoodExists);
     }
-    const auto smallTypeId = findFoodSubCategory(cook, form.topPosition, form.subCategoryName);
+    const auto smallTypeId = findFoodSubCategory(cook, form.topId, form.subCategoryName);
     if (!smallTypeId) {
         return refuse(kNoCategoryOnAdd);
     }
     const int foodId = nextId(cook, "FoodShow", "FoodID", 1);
     cook.execQuery(formatSql("INSERT INTO FoodCollocation VALUES('%d','%s','%s','%s','%s','%s','%s')", foodId,
         form.jieshao, form.gongxiao, form.tiaoxuan, form.chucang, form.xingwei, ""));
-    insertFoodShow(cook, foodId, form.topPosition + 1, *smallTypeId, form.name, form.nutrients, "");
+    insertFoodShow(cook, foodId, form.topId, *smallTypeId, form.name, form.nutrients, "");
     // The relations go in pair by pair under the base name, exactly as an edit stores them, so that
     // the edit dialog and the dishes' incompatibility check find what was entered here.
     saveRelations(cook, form);
@@ -252,14 +269,22 @@ Outcome<int> addFood(const FoodForm& form)
 
 Outcome<int> saveEditedFood(const LoadedFood& loaded, const FoodForm& form)
 {
-    UnitOfWork work(CookDb, { GrightDb });
-    CppSQLite3DB& cook = work.db();
-    const auto smallTypeId = findFoodSubCategory(cook, form.topPosition, form.subCategoryName);
+    return inUnitOfWork(CookDb, { GrightDb }, [&](CppSQLite3DB& cook) { return saveEditedFood(cook, loaded, form); });
+}
+
+Outcome<int> saveEditedFood(CppSQLite3DB& cook, const LoadedFood& loaded, const FoodForm& typed)
+{
+    FoodForm form = typed;
+    form.name = cleanName(typed.name);
+    const auto smallTypeId = findFoodSubCategory(cook, form.topId, form.subCategoryName);
     if (!smallTypeId) {
         return refuse(kNoCategoryOnEdit);
     }
     if (form.name.empty()) {
         return refuse(kNameEmpty);
+    }
+    if (holdsSeparator(form.name)) {
+        return refuse(kSeparatorInName);
     }
     // Plans, set meals and the meal-time table name foods by name: two foods of one name corrupt them.
     if (otherFoodNamed(cook, form.name, loaded.foodId)) {
@@ -278,10 +303,8 @@ Outcome<int> saveEditedFood(const LoadedFood& loaded, const FoodForm& form)
             loaded.foodId, form.jieshao, form.gongxiao, form.tiaoxuan, form.chucang, form.xingwei, loaded.photo));
     }
     cook.execQuery(formatSql("DELETE FROM FoodShow WHERE FoodID = '%d'", loaded.foodId));
-    insertFoodShow(
-        cook, loaded.foodId, form.topPosition + 1, *smallTypeId, form.name, form.nutrients, photoOfFood(loaded.photo));
+    insertFoodShow(cook, loaded.foodId, form.topId, *smallTypeId, form.name, form.nutrients, photoOfFood(loaded.photo));
     saveRelations(cook, form);
-    work.commit();
     return *smallTypeId;
 }
 

@@ -9,6 +9,8 @@
 
 namespace pelinor {
 
+class CppSQLite3DB;
+
 // One line of a food list: the name and four nutrient values as stored.
 struct FoodListRow
 {
@@ -25,12 +27,12 @@ std::vector<FoodListRow> foodsOfFirstCategory(); // what the food page shows whe
 std::vector<FoodListRow> foodsOfSubCategory(int subCategoryId);
 std::vector<FoodListRow> searchFoods(const std::string& text); // names containing the text; "" lists all
 // The ingredient chooser's list of a second-level category, which it knows by the drop-down texts.
-std::vector<FoodListRow> foodsOfNamedSubCategory(int topPosition, const std::string& subCategoryName);
+std::vector<FoodListRow> foodsOfNamedSubCategory(int topId, const std::string& subCategoryName);
 
 // What the food dialogs hold.
 struct FoodForm
 {
-    int topPosition = -1; // position of the chosen top-level category, -1 when none is chosen
+    int topId = 0; // FoodTypeID of the chosen top-level category, 0 when none is chosen
     std::string subCategoryName; // text of the chosen second-level category, empty when none
     std::string name;
     std::string gongxiao; // 食用功效
@@ -63,6 +65,9 @@ Outcome<int> addFood(const FoodForm& form);
 
 // Writes an edited food back under its identifier. Its value is its second-level category.
 Outcome<int> saveEditedFood(const LoadedFood& loaded, const FoodForm& form);
+// The same on the cook file's connection of a caller's unit of work that has the gright file
+// attached.
+Outcome<int> saveEditedFood(CppSQLite3DB& cook, const LoadedFood& loaded, const FoodForm& form);
 
 // Deletes the food of that name with its descriptive texts. Its value is the second-level
 // category it was in (0 when no food has the name).

@@ -1,6 +1,7 @@
 #include "core/library/FoodCategories.h"
 
 #include "core/common/AppInfo.h"
+#include "core/common/NameText.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
@@ -62,27 +63,28 @@ std::vector<Category> foodSubCategories(int topId)
     return readCategories(db, formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d'", topId));
 }
 
-std::optional<int> findFoodSubCategory(CppSQLite3DB& db, int topPosition, const std::string& name)
+std::optional<int> findFoodSubCategory(CppSQLite3DB& db, int topId, const std::string& name)
 {
-    if (topPosition < 0 || name.empty()) {
+    if (topId <= 0 || name.empty()) {
         return std::nullopt;
     }
     auto query = db.execQuery(
-        formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d' AND FoodTypeName = '%s'", topPosition + 1, name));
+        formatSql("SELECT * FROM FoodType WHERE FoodTypePID = '%d' AND FoodTypeName = '%s'", topId, name));
     if (query.eof()) {
         return std::nullopt;
     }
     return query.getIntField(0);
 }
 
-std::optional<int> findFoodSubCategory(int topPosition, const std::string& name)
+std::optional<int> findFoodSubCategory(int topId, const std::string& name)
 {
     DatabaseConnection db(CookDb);
-    return findFoodSubCategory(db, topPosition, name);
+    return findFoodSubCategory(db, topId, name);
 }
 
-Outcome<int> addFoodCategory(const std::string& parentName, const std::string& name)
+Outcome<int> addFoodCategory(const std::string& parentName, const std::string& typedName)
 {
+    const std::string name = cleanName(typedName);
     if (name.empty()) {
         return refuse(kNameEmpty);
     }
@@ -114,8 +116,9 @@ std::optional<Category> loadFoodCategory(const std::string& name, const std::str
     return std::nullopt;
 }
 
-Outcome<int> saveFoodCategory(const Category& loaded, int parentPosition, const std::string& newName)
+Outcome<int> saveFoodCategory(const Category& loaded, int parentId, const std::string& typedName)
 {
+    const std::string newName = cleanName(typedName);
     // Foods are filed by (parent, name): an empty or repeated name would make a category unreachable
     // or send the foods of one category into its namesake on their next edit.
     if (newName.empty()) {
@@ -131,10 +134,12 @@ Outcome<int> saveFoodCategory(const Category& loaded, int parentPosition, const 
         work.commit();
         return loaded.id;
     }
-    if (parentPosition < 0) {
+    // A second-level category under a parent that is gone would vanish from the tree with its foods.
+    if (parentId <= 0
+        || db.execQuery(formatSql("SELECT * FROM FoodType WHERE FoodTypeID = '%d' AND FoodTypePID = 0", parentId))
+               .eof()) {
         return refuse(kNoParent);
     }
-    const int parentId = parentPosition + 1;
     if (siblingNamed(db, parentId, newName, loaded.id)) {
         return refuse(kNameTaken);
     }

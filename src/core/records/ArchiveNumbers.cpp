@@ -36,8 +36,9 @@ std::string zeroPadded(int number, size_t width)
 
 } // namespace
 
-std::string newArchiveId()
+Outcome<std::string> newArchiveId()
 {
+    constexpr int kLastRunningNumber = 999999;
     // Characters 3 and 4 of the current time "%Y-%m-%d %H:%M:%S".
     const std::string yy = programClock().now().timeStampText().substr(2, 2);
     DatabaseConnection db(RecordDb);
@@ -45,6 +46,9 @@ std::string newArchiveId()
     int next = 0;
     for (; !query.eof(); query.nextRow()) {
         next = std::max(next, trailingNumber(query.getStringField(0), 6) + 1);
+    }
+    if (next > kLastRunningNumber) {
+        return refuse(kArchiveNumbersUsedUp);
     }
     return yy + zeroPadded(next, 6);
 }
@@ -83,16 +87,17 @@ int classPosition(CppSQLite3DB& db, const std::string& className)
 
 std::string studentNumberForForm(const std::string& archId, const std::string& className)
 {
-    const int position = classPosition(className);
-    if (position < 0) {
-        return {};
-    }
     DatabaseConnection db(RecordDb);
+    // The child's own class gives back its own number, also when the class table no longer has it.
     auto stored = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE ArchID = '%s'", archId));
     if (!stored.eof() && stored.getStringField(9) == className) {
         return stored.getStringField(10);
     }
     stored.finalize();
+    const int position = classPosition(db, className);
+    if (position < 0) {
+        return {};
+    }
     auto members
         = db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'ORDER BY ArchID DESC", className));
     int highest = 0;

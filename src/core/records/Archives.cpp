@@ -7,12 +7,15 @@
 #include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
 #include "core/db/UnitOfWork.h"
+#include "core/records/ArchiveNumbers.h"
 
 #include <cmath>
 
 namespace pelinor {
 
 namespace {
+
+constexpr const char* kArchiveNumberTaken = "该档案编号已被其他幼儿使用，档案未保存。请取消后重新新建！";
 
 std::vector<ArchiveRecord> archivesOf(const std::string& sql)
 {
@@ -24,10 +27,19 @@ std::vector<ArchiveRecord> archivesOf(const std::string& sql)
     return archives;
 }
 
-bool isMeasurement(const std::string& text)
+// A measurement as typed: the number it holds, if the whole text is one.
+std::optional<double> measurement(const std::string& text)
 {
     const auto value = wholeDecimal(text);
-    return value && std::isfinite(*value) && *value > 0.0;
+    if (!value || !std::isfinite(*value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool withinRange(double value, double lowest, double highest)
+{
+    return value >= lowest && value <= highest;
 }
 
 } // namespace
@@ -67,7 +79,7 @@ std::vector<ArchiveRecord> archivesOfClass(const std::string& className)
     return archivesOf(formatSql("SELECT * FROM ArchivesBase WHERE Class = '%s'", className));
 }
 
-Outcome<> saveArchive(ArchiveRecord a)
+Outcome<> saveArchive(ArchiveRecord a, ArchiveSave kind)
 {
     a.archName = trimmedText(a.archName);
     a.height = trimmedText(a.height);
@@ -76,17 +88,34 @@ Outcome<> saveArchive(ArchiveRecord a)
         return refuse("姓名不能为空");
     }
     // A height or weight of 0 would grade the child as severely obese; it is no measurement.
-    if (!isMeasurement(a.height)) {
+    const auto height = measurement(a.height);
+    if (!height || *height <= 0.0) {
         return refuse("请输入身高！");
     }
-    if (!isMeasurement(a.weight)) {
+    // A slip of the finger (0.01 cm, 1e308) would make every growth figure of the child absurd.
+    if (!withinRange(*height, kLowestHeightCm, kHighestHeightCm)) {
+        return refuse("身高应在40～200厘米之间，请检查后重新输入！");
+    }
+    const auto weight = measurement(a.weight);
+    if (!weight || *weight <= 0.0) {
         return refuse("请输入体重");
+    }
+    if (!withinRange(*weight, kLowestWeightKg, kHighestWeightKg)) {
+        return refuse("体重应在2～100千克之间，请检查后重新输入！");
+    }
+    if (kind == ArchiveSave::New && a.archId.empty()) {
+        return refuse(kArchiveNumbersUsedUp);
     }
     a.createdTime = programClock().now().timeStampText();
 
     UnitOfWork work(RecordDb);
     CppSQLite3DB& db = work.db();
     const bool exists = !db.execQuery(formatSql("SELECT * FROM ArchivesBase WHERE ArchID = '%s'", a.archId)).eof();
+    // The number of a new archive may have been taken since the form was cleared (another window,
+    // another program): a new child never overwrites one that is there.
+    if (exists && kind == ArchiveSave::New) {
+        return refuse(kArchiveNumberTaken);
+    }
     if (!exists) {
         db.execQuery(formatSql("INSERT INTO ArchivesBase VALUES('%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
                                "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s')",

@@ -2,6 +2,7 @@
 
 #include "core/common/DecimalText.h"
 #include "core/common/ItemList.h"
+#include "core/common/NameText.h"
 #include "core/db/CppSQLite3DB.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/DatabaseConnection.h"
@@ -97,7 +98,7 @@ bool isProtectedClass(const std::string& name)
 
 Outcome<> addClass(const std::string& typedName)
 {
-    const std::string name = trimmedText(typedName);
+    const std::string name = cleanName(typedName);
     UnitOfWork work(RecordDb);
     if (auto refusal = checkNewName(work.db(), name); !refusal.ok()) {
         return refusal;
@@ -110,7 +111,7 @@ Outcome<> addClass(const std::string& typedName)
 
 Outcome<> renameClass(const std::string& oldName, const std::string& typedName)
 {
-    const std::string newName = trimmedText(typedName);
+    const std::string newName = cleanName(typedName);
     // The other files join this connection so that the class and every record naming it change
     // together or not at all.
     UnitOfWork work(RecordDb, { SysManagerDb, PantryDb, PackageDb });

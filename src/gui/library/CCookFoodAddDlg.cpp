@@ -160,21 +160,25 @@ void CCookFoodAddDlg::onSearch()
     runDatabaseWork([&] { fillFoodList(m_list, searchFoods(ss(m_search->text()))); });
 }
 
-void CCookFoodAddDlg::fillSubCategories(int topPosition)
+void CCookFoodAddDlg::fillSubCategories(int topIndex)
 {
     m_subCategory->clear();
-    if (topPosition >= 0) {
-        runDatabaseWork([&] { fillCategoryCombo(m_subCategory, foodSubCategories(topPosition + 1)); });
+    if (topIndex >= 0) {
+        const int topId = m_topCategory->itemData(topIndex).toInt();
+        runDatabaseWork([&] { fillCategoryCombo(m_subCategory, foodSubCategories(topId)); });
     }
 }
 
 void CCookFoodAddDlg::listSubCategory(int subPosition)
 {
+    // A list that stayed from another category while no category is shown would mislead.
     if (subPosition < 0) {
+        m_list->clearRows();
         return;
     }
     runDatabaseWork([&] {
-        fillFoodList(m_list, foodsOfNamedSubCategory(m_topCategory->currentIndex(), ss(m_subCategory->currentText())));
+        fillFoodList(
+            m_list, foodsOfNamedSubCategory(m_topCategory->currentData().toInt(), ss(m_subCategory->currentText())));
     });
 }
 

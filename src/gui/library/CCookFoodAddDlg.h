@@ -46,7 +46,7 @@ public slots:
     void onSearch();
 
 private:
-    void fillSubCategories(int topPosition);
+    void fillSubCategories(int topIndex);
     void listSubCategory(int subPosition);
 
     QLineEdit* m_search;

@@ -18,13 +18,14 @@ CFoodCEditDlg::CFoodCEditDlg(const QString& name, const QString& parentName, QWi
         fillCategoryCombo(parentCombo(), foodTopCategories());
         category = loadFoodCategory(ss(name), ss(parentName));
     });
-    const int parentPosition = category ? category->parentId - 1 : -1;
+    const int parentPosition = category ? parentCombo()->findData(category->parentId) : -1;
     showLoaded(std::move(category), parentPosition);
 }
 
 Outcome<int> CFoodCEditDlg::save()
 {
-    return saveFoodCategory(loaded(), parentCombo()->currentIndex(), ss(nameEdit()->text()));
+    const int parentId = parentCombo()->currentIndex() < 0 ? 0 : parentCombo()->currentData().toInt();
+    return saveFoodCategory(loaded(), parentId, ss(nameEdit()->text()));
 }
 
 } // namespace pelinor

@@ -138,7 +138,7 @@ int FoodDialogBase::savedSubCategory() const
 FoodForm FoodDialogBase::form() const
 {
     FoodForm form;
-    form.topPosition = m_topCategory->currentIndex();
+    form.topId = m_topCategory->currentIndex() < 0 ? 0 : m_topCategory->currentData().toInt();
     form.subCategoryName = m_subCategory->currentIndex() < 0 ? std::string() : ss(m_subCategory->currentText());
     form.name = ss(m_name->text());
     form.gongxiao = ss(m_gongxiao->toPlainText());
@@ -156,7 +156,7 @@ FoodForm FoodDialogBase::form() const
 
 void FoodDialogBase::setForm(const FoodForm& form, int subPosition)
 {
-    m_topCategory->setCurrentIndex(form.topPosition);
+    m_topCategory->setCurrentIndex(m_topCategory->findData(form.topId));
     m_subCategory->setCurrentIndex(subPosition);
     m_name->setText(qs(form.name));
     m_gongxiao->setPlainText(qs(form.gongxiao));
@@ -191,11 +191,12 @@ void FoodDialogBase::accept()
     QDialog::accept();
 }
 
-void FoodDialogBase::fillSubCategories(int topPosition)
+void FoodDialogBase::fillSubCategories(int topIndex)
 {
     m_subCategory->clear();
-    if (topPosition >= 0) {
-        runDatabaseWork([&] { fillCategoryCombo(m_subCategory, foodSubCategories(topPosition + 1)); });
+    if (topIndex >= 0) {
+        const int topId = m_topCategory->itemData(topIndex).toInt();
+        runDatabaseWork([&] { fillCategoryCombo(m_subCategory, foodSubCategories(topId)); });
     }
 }
 

@@ -44,7 +44,7 @@ protected:
     virtual Outcome<int> save(const FoodForm& form) = 0;
 
 private:
-    void fillSubCategories(int topPosition);
+    void fillSubCategories(int topIndex);
 
     QComboBox* m_topCategory;
     QComboBox* m_subCategory;

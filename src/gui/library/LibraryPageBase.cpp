@@ -12,14 +12,21 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pelinor {
 
 namespace {
 
+// The tree's width when the page opens, unless its longest category needs more; the splitter
+// beside it lets the user give it more or less.
 constexpr int kTreeWidth = 170;
+constexpr int kListMinimumWidth = 320;
 
 } // namespace
 
@@ -27,6 +34,7 @@ LibraryPageBase::LibraryPageBase(
     const Categories& categories, const QString& itemCaption, const QString& itemObjectName, QWidget* parent)
     : CSkinPage(parent)
     , m_categories(categories)
+    , m_splitter(new QSplitter(Qt::Horizontal, this))
     , m_tree(new QTreeWidget(this))
     , m_list(new CListCtrlCl(this))
     , m_search(new QLineEdit(this))
@@ -36,7 +44,7 @@ LibraryPageBase::LibraryPageBase(
     m_search->setObjectName(QStringLiteral("searchEdit"));
     m_searchButton->setObjectName(QStringLiteral("searchButton"));
     setUpCategoryTree(m_tree);
-    m_tree->setFixedWidth(kTreeWidth);
+    m_tree->setMinimumWidth(80);
     m_search->setMaximumWidth(180);
 
     auto* addCategory = iconButton(IconAction::Add, QStringLiteral("添加类别"), this);
@@ -57,7 +65,9 @@ LibraryPageBase::LibraryPageBase(
     categoryButtons->addWidget(editCategory);
     categoryButtons->addWidget(deleteCategory);
     categoryButtons->addStretch(1);
-    auto* left = new QVBoxLayout;
+    auto* leftSide = new QWidget(this);
+    auto* left = new QVBoxLayout(leftSide);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addLayout(categoryButtons);
     left->addWidget(m_tree, 1);
 
@@ -68,15 +78,25 @@ LibraryPageBase::LibraryPageBase(
     itemButtons->addStretch(1);
     itemButtons->addWidget(m_search);
     itemButtons->addWidget(m_searchButton);
-    auto* right = new QVBoxLayout;
+    auto* rightSide = new QWidget(this);
+    auto* right = new QVBoxLayout(rightSide);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addLayout(itemButtons);
     right->addWidget(m_list, 1);
+    rightSide->setMinimumWidth(kListMinimumWidth);
+
+    m_splitter->setObjectName(QStringLiteral("librarySplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(leftSide);
+    m_splitter->addWidget(rightSide);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({ kTreeWidth, 1000 });
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_treeWidthChosen = true; });
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(8);
-    layout->addLayout(left);
-    layout->addLayout(right, 1);
+    layout->addWidget(m_splitter);
 
     connect(addCategory, &QAbstractButton::clicked, this, &LibraryPageBase::onAddCategory);
     connect(editCategory, &QAbstractButton::clicked, this, &LibraryPageBase::onEditCategory);
@@ -122,6 +142,36 @@ QAbstractButton* LibraryPageBase::itemButton(IconAction action) const
 void LibraryPageBase::rebuildTree()
 {
     runDatabaseWork([&] { fillCategoryTree(m_tree, m_categories.treeRoot, m_categories.tree()); });
+    fitTreeWidth();
+}
+
+void LibraryPageBase::fitTreeWidth()
+{
+    // Wide enough for the longest category ("热带及亚热带水果"), until the user moves the splitter.
+    if (m_treeWidthChosen) {
+        return;
+    }
+    int needed = 0;
+    const QFontMetrics metrics(m_tree->font());
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        int depth = 1; // the branch mark of the root level
+        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) {
+            ++depth;
+        }
+        needed = std::max(needed, depth * m_tree->indentation() + metrics.horizontalAdvance((*it)->text(0)));
+    }
+    needed += 2 * m_tree->frameWidth() + m_tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12;
+    QList<int> sizes = m_splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    const int wanted = std::max(kTreeWidth, needed);
+    if (sizes.value(0) < wanted) {
+        m_splitter->setSizes({ wanted, std::max(total - wanted, kListMinimumWidth) });
+    }
+}
+
+QSplitter* LibraryPageBase::splitter() const
+{
+    return m_splitter;
 }
 
 QTreeWidgetItem* LibraryPageBase::selectedCategoryItem() const

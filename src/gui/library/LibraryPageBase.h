@@ -15,6 +15,7 @@
 class QAbstractButton;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -51,6 +52,8 @@ public:
     void refresh() override;
 
     QTreeWidget* categoryTree() const;
+    // The tree and the list share the page's width through it.
+    QSplitter* splitter() const;
     QLineEdit* searchEdit() const;
 
 public slots:
@@ -74,8 +77,11 @@ protected:
 private:
     // The selected tree item below the root, or null.
     QTreeWidgetItem* selectedCategoryItem() const;
+    void fitTreeWidth();
 
     Categories m_categories;
+    QSplitter* m_splitter;
+    bool m_treeWidthChosen = false;
     QTreeWidget* m_tree;
     CListCtrlCl* m_list;
     QLineEdit* m_search;

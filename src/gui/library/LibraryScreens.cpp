@@ -104,7 +104,7 @@ void fillCategoryCombo(QComboBox* combo, const std::vector<Category>& categories
 {
     combo->clear();
     for (const auto& category : categories) {
-        combo->addItem(qs(category.name));
+        combo->addItem(qs(category.name), category.id);
     }
     combo->setCurrentIndex(-1);
 }

@@ -45,11 +45,24 @@ QLineEdit* NutrientBoxGrid::box(std::size_t index) const
     return m_boxes.at(index);
 }
 
+QString NutrientBoxGrid::valueText(float value)
+{
+    // The catalogue keeps up to three decimals: show all of them, so that an unchanged OK writes the
+    // very numbers that were stored, and none that are only zeros.
+    std::string text = formatFixed(static_cast<double>(value), 3);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return qs(text == "-0" ? std::string("0") : text);
+}
+
 void NutrientBoxGrid::setValues(const NutrientVector& values)
 {
     for (std::size_t i = 0; i < kNutrientCount; ++i) {
-        // The boxes hold single-precision numbers: six significant digits show them exactly.
-        m_boxes[i]->setText(QString::number(static_cast<float>(values[i]), 'g', 6));
+        m_boxes[i]->setText(valueText(static_cast<float>(values[i])));
     }
 }
 

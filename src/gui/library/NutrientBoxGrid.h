@@ -33,6 +33,8 @@ public:
 
     // A box's text as a single-precision number, if it is one.
     static std::optional<float> numberOf(const QString& text);
+    // What a box shows for a stored value: up to three decimals, trailing zeros dropped.
+    static QString valueText(float value);
 
 private:
     void markBox(QLineEdit* box);

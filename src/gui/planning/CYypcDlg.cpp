@@ -70,7 +70,8 @@ CYypcDlg::CYypcDlg(QWidget* parent)
 
 void CYypcDlg::refresh()
 {
-    Session::readRolePermissions(m_flags);
+    // An unreadable account file leaves the buttons without permissions; the list may still load.
+    runDatabaseWork([this] { Session::readRolePermissions(m_flags); });
     m_search->clear();
     RefreshPlanList();
 }

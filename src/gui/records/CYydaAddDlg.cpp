@@ -1,5 +1,6 @@
 #include "gui/records/CYydaAddDlg.h"
 
+#include "core/common/CalendarDate.h"
 #include "core/common/Clock.h"
 #include "core/records/ArchiveNumbers.h"
 #include "core/records/Archives.h"
@@ -40,12 +41,6 @@ QDate programToday()
 QString dateText(const QDateEdit* picker)
 {
     return picker->date().toString(QString::fromLatin1(kDateFormat));
-}
-
-void showDate(QDateEdit* picker, const std::string& text)
-{
-    const QDate date = QDate::fromString(qs(text), QString::fromLatin1(kDateFormat));
-    picker->setDate(date.isValid() ? date : programToday());
 }
 
 QDateEdit* datePicker(const QString& objectName, QWidget* parent)
@@ -95,6 +90,21 @@ void numbersOnly(QLineEdit* edit)
 }
 
 } // namespace
+
+void CYydaAddDlg::showStoredDate(QDateEdit* picker, StoredDate& stored, const std::string& text)
+{
+    const auto date = parseCalendarDate(text);
+    picker->setDate(date ? QDate(date->year, date->month, date->day) : programToday());
+    stored = { text, picker->date() };
+}
+
+std::string CYydaAddDlg::keptDate(const QDateEdit* picker, const StoredDate& stored) const
+{
+    if (!m_isNew && picker->date() == stored.shown) {
+        return stored.text;
+    }
+    return ss(dateText(picker));
+}
 
 ItemChoice CYydaAddDlg::ItemGroup::choice() const
 {
@@ -297,13 +307,14 @@ void CYydaAddDlg::fillClasses()
     fillCombo(m_class, names.value_or(std::vector<std::string>()), 0);
 }
 
-void CYydaAddDlg::startNew()
+bool CYydaAddDlg::startNew(bool sayWhy)
 {
     const auto archId = runDatabaseWork([] { return newArchiveId(); });
-    if (!archId) {
-        return;
+    m_isNew = true;
+    m_archId->setText(archId && archId->ok() ? qs(archId->value()) : QString());
+    if (archId && !archId->ok() && sayWhy) {
+        showRefusal(*archId);
     }
-    m_archId->setText(qs(*archId));
     for (auto* edit : { m_name, m_height, m_weight, m_school, m_address, m_guardian, m_guardianTel, m_relation }) {
         edit->clear();
     }
@@ -325,6 +336,7 @@ void CYydaAddDlg::startNew()
     // A new child gets the student number of the class the list starts on.
     m_studentId->clear();
     chooseClass();
+    return archId && archId->ok();
 }
 
 bool CYydaAddDlg::loadArchive(const QString& archId)
@@ -334,6 +346,7 @@ bool CYydaAddDlg::loadArchive(const QString& archId)
         return false;
     }
     const ArchiveRecord& a = **stored;
+    m_isNew = false;
     fillClasses();
     fillCombo(m_gender, genderChoices());
     fillCombo(m_nation, nationChoices());
@@ -346,9 +359,9 @@ bool CYydaAddDlg::loadArchive(const QString& archId)
     selectComboText(m_nation, qs(a.nation));
     m_height->setText(qs(a.height));
     m_weight->setText(qs(a.weight));
-    showDate(m_birth, a.birth);
+    showStoredDate(m_birth, m_storedBirth, a.birth);
     m_school->setText(qs(a.schoolName));
-    showDate(m_inTime, a.inTime);
+    showStoredDate(m_inTime, m_storedInTime, a.inTime);
     selectComboText(m_class, qs(a.className));
     m_studentId->setText(qs(a.studentId));
     selectComboText(m_residence, qs(a.hjCla));
@@ -390,9 +403,9 @@ ArchiveRecord CYydaAddDlg::formArchive() const
     a.nation = ss(m_nation->currentText());
     a.height = ss(m_height->text());
     a.weight = ss(m_weight->text());
-    a.birth = ss(dateText(m_birth));
+    a.birth = keptDate(m_birth, m_storedBirth);
     a.schoolName = ss(m_school->text());
-    a.inTime = ss(dateText(m_inTime));
+    a.inTime = keptDate(m_inTime, m_storedInTime);
     a.className = ss(m_class->currentText());
     a.studentId = ss(m_studentId->text());
     a.hjCla = ss(m_residence->currentText());
@@ -418,7 +431,8 @@ ArchiveRecord CYydaAddDlg::formArchive() const
 bool CYydaAddDlg::save()
 {
     const ArchiveRecord archive = formArchive();
-    const auto outcome = runDatabaseWork([&] { return saveArchive(archive); });
+    const auto outcome
+        = runDatabaseWork([&] { return saveArchive(archive, m_isNew ? ArchiveSave::New : ArchiveSave::Edit); });
     if (!outcome) {
         return false;
     }

@@ -4,6 +4,7 @@
 #include "core/records/ArchiveRecord.h"
 #include "gui/widgets/CSkinPage.h"
 
+#include <QDate>
 #include <QList>
 #include <vector>
 
@@ -26,8 +27,9 @@ public:
     explicit CYydaAddDlg(QWidget* parent = nullptr);
 
     // Clears the form for a new archive: a fresh archive number, empty boxes, first entries,
-    // today in both date pickers, every box unchecked.
-    void startNew();
+    // today in both date pickers, every box unchecked. False when no new archive can be made (the
+    // year's numbers are used up, said only when `sayWhy`; a database failure, always shown).
+    bool startNew(bool sayWhy = false);
     // Loads a stored archive; false (and the form untouched) when there is none.
     bool loadArchive(const QString& archId);
 
@@ -71,6 +73,19 @@ private:
     void fillClasses();
     void backToList();
 
+    // A stored date the picker cannot show as stored ("2011-9-30", "") is written back unchanged
+    // unless the user picks another date.
+    struct StoredDate
+    {
+        std::string text;
+        QDate shown;
+    };
+    void showStoredDate(QDateEdit* picker, StoredDate& stored, const std::string& text);
+    std::string keptDate(const QDateEdit* picker, const StoredDate& stored) const;
+
+    bool m_isNew = true;
+    StoredDate m_storedBirth;
+    StoredDate m_storedInTime;
     QLineEdit* m_archId;
     QLineEdit* m_name;
     QComboBox* m_gender;

@@ -73,13 +73,13 @@ CYydaCjDlg::CYydaCjDlg(QWidget* parent)
     connect(m_nameSearch, &QLineEdit::returnPressed, this, &CYydaCjDlg::search);
     connect(m_list, &QTableWidget::cellDoubleClicked, this, &CYydaCjDlg::viewArchive);
 
-    Session::readRolePermissions(m_flags);
-    reloadList();
+    refresh();
 }
 
 void CYydaCjDlg::refresh()
 {
-    Session::readRolePermissions(m_flags);
+    // An unreadable account file leaves the buttons without permissions; the list may still load.
+    runDatabaseWork([this] { Session::readRolePermissions(m_flags); });
     reloadList();
 }
 
@@ -122,8 +122,8 @@ void CYydaCjDlg::addArchive()
     if (!checkPermission(m_flags, QStringLiteral("C01"))) {
         return;
     }
-    if (auto* form = navigator().pageAs<CYydaAddDlg>(PageId::ArchiveEntry)) {
-        form->startNew();
+    auto* form = navigator().pageAs<CYydaAddDlg>(PageId::ArchiveEntry);
+    if (form && form->startNew(true)) {
         navigator().showPage(PageId::ArchiveEntry);
     }
 }

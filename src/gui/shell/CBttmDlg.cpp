@@ -1,11 +1,14 @@
 #include "gui/shell/CBttmDlg.h"
 
+#include "core/db/DatabaseCatalog.h"
 #include "gui/session/Session.h"
 #include "gui/widgets/SkinFonts.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QSettings>
 
 namespace pelinor {
 
@@ -29,13 +32,28 @@ CBttmDlg::CBttmDlg(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 0, 16, 0);
-    layout->addWidget(barLabel(QStringLiteral("版权所有 © 2026 Pelinor 幼儿园营养膳食管理系统"), this));
+    // The kindergarten or its supplier writes whose program it is and whom to call; nothing is shown
+    // for what is not written, so no made-up number ever reaches a user.
+    const QSettings site(siteSettingsPath(), QSettings::IniFormat);
+    const QString holder = site.value(QStringLiteral("BottomBar/CopyrightHolder")).toString().trimmed();
+    const QString serviceLine = site.value(QStringLiteral("BottomBar/ServiceLine")).toString().trimmed();
+    auto* copyright = barLabel(holder.isEmpty() ? QString() : QStringLiteral("版权所有 © %1").arg(holder), this);
+    copyright->setObjectName(QStringLiteral("copyrightLabel"));
+    auto* service = barLabel(serviceLine.isEmpty() ? QString() : QStringLiteral("服务热线：%1").arg(serviceLine), this);
+    service->setObjectName(QStringLiteral("serviceLineLabel"));
+    layout->addWidget(copyright);
     layout->addStretch(1);
     m_user->setObjectName(QStringLiteral("currentUserLabel"));
     layout->addWidget(m_user);
     layout->addStretch(1);
-    layout->addWidget(barLabel(QStringLiteral("服务热线：400-860-2718"), this));
+    layout->addWidget(service);
     updateUser();
+}
+
+QString CBttmDlg::siteSettingsPath()
+{
+    return QDir::cleanPath(
+        QDir(QString::fromStdString(dataDirectory())).absoluteFilePath(QStringLiteral("../pelinor.ini")));
 }
 
 void CBttmDlg::updateUser()

@@ -6,7 +6,8 @@ class QLabel;
 
 namespace pelinor {
 
-// The bottom bar: the copyright line on the left, who is logged in, the service line on the right.
+// The bottom bar: the copyright line on the left, who is logged in, the service line on the right;
+// the copyright holder and the service line come from the site's settings file.
 class CBttmDlg : public QWidget
 {
     Q_OBJECT
@@ -16,6 +17,10 @@ public:
 
     explicit CBttmDlg(QWidget* parent = nullptr);
     void updateUser();
+
+    // "pelinor.ini" beside the data folder: its [BottomBar] group names the copyright holder
+    // (CopyrightHolder) and the service line (ServiceLine).
+    static QString siteSettingsPath();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

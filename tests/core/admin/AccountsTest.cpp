@@ -175,6 +175,10 @@ TEST_F(AccountsTest, DeleteAndStateRules)
         { "toggle", "nurse", "启用", "admin", "" },
         { "toggle", "cook", "停用", "admin", "" },
         { "delete", "nurse", "", "admin", "" },
+        // Gone meanwhile (another window deleted it): nothing to do is no success.
+        { "delete", "nurse", "", "admin", "该用户已经不存在！" },
+        { "toggle", "nurse", "启用", "admin", "该用户已经不存在！" },
+        { "toggle", "ghost", "停用", "admin", "该用户已经不存在！" },
     };
     for (const auto& c : cases) {
         const auto result = std::string(c.action) == "delete" ? Accounts::remove(c.user, c.loggedIn)
@@ -230,6 +234,13 @@ TEST_F(AccountsTest, PasswordChangeRulesAndStore)
     EXPECT_STREQ(PasswordChange::kSaved, "保存成功,请重新登录！");
     EXPECT_EQ(column("nurse", 2), "n'ew");
     EXPECT_EQ(column("cook", 2), "pw2");
+
+    // The logged-in account was deleted meanwhile: no "saved", which would lock the user out.
+    m_folder.exec(SysManagerDb, "DELETE FROM Management WHERE ManageUser = 'cook';");
+    const auto gone = PasswordChange::change("cook", "pw2", "pw2", "new", "new");
+    EXPECT_EQ(gone.message(), "该用户已经不存在，密码未修改！");
+    EXPECT_EQ(gone.caption(), "Pelinor");
+    EXPECT_EQ(column("nurse", 2), "n'ew");
 }
 
 } // namespace

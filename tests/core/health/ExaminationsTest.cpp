@@ -96,6 +96,12 @@ TEST_F(ExaminationsTest, SavingChecksWeightThenHeightThenDoctorAndWritesNothing)
         { -1.0f, 19.0f, "李医生", "身高不能为空！" },
         { 110.0f, 19.0f, "", "登记必须要有主检医生签名！" },
         { 110.0f, 19.0f, "  ", "登记必须要有主检医生签名！" },
+        // Outside what a child can measure, as on the archive form.
+        { 0.01f, 19.0f, "李医生", "身高应在40～200厘米之间，请检查后重新输入！" },
+        { 39.9f, 19.0f, "李医生", "身高应在40～200厘米之间，请检查后重新输入！" },
+        { 200.5f, 19.0f, "李医生", "身高应在40～200厘米之间，请检查后重新输入！" },
+        { 110.0f, 1.9f, "李医生", "体重应在2～100千克之间，请检查后重新输入！" },
+        { 110.0f, 100.5f, "李医生", "体重应在2～100千克之间，请检查后重新输入！" },
     };
     for (const auto& c : cases) {
         Examination e = form("26000001", "王小丫", "2026-12-06");

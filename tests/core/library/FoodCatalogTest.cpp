@@ -2,8 +2,10 @@
 
 #include "LibraryTestData.h"
 #include "core/db/CppSQLite3Exception.h"
+#include "core/db/UnitOfWork.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace pelinor;
 using namespace pelinor::test;
@@ -26,7 +28,7 @@ protected:
     static FoodForm spinach()
     {
         FoodForm form;
-        form.topPosition = 1;
+        form.topId = 2;
         form.subCategoryName = "叶菜";
         form.name = "菠菜（鲜）";
         form.gongxiao = "补铁";
@@ -79,7 +81,7 @@ TEST_F(FoodCatalogTest, AddingWritesTheDerivedColumnsAndTheRelationsPairByPair)
         { 15, "1.1" },
         { 16, "487.0" },
         { 17, "3409.0" }, // vitamin A × 7
-        { 25, "1.7" },
+        { 25, "1.74" }, // as typed: up to three decimals
         { 26, "0.3" },
         { 40, "1.0" },
         { 41, "0.4" }, // vitamin E shares of 1.74
@@ -114,11 +116,12 @@ TEST_F(FoodCatalogTest, AddingRefusesBadInputAndWritesNothing)
     const Case cases[] = {
         { "name taken", [](FoodForm&) {}, "该原料已经存在！" },
         { "no name", [](FoodForm& f) { f.name.clear(); }, "原料名称不能为空！" },
-        { "no top-level category", [](FoodForm& f) { f.name = "油菜", f.topPosition = -1; }, "上级分类选择失败！" },
+        { "no top-level category", [](FoodForm& f) { f.name = "油菜", f.topId = 0; }, "上级分类选择失败！" },
+        { "a top-level category that is gone", [](FoodForm& f) { f.name = "油菜", f.topId = 3; },
+            "上级分类选择失败！" },
         { "no second-level category", [](FoodForm& f) { f.name = "油菜", f.subCategoryName.clear(); },
             "上级分类选择失败！" },
-        { "category under another parent", [](FoodForm& f) { f.name = "油菜", f.topPosition = 0; },
-            "上级分类选择失败！" },
+        { "category under another parent", [](FoodForm& f) { f.name = "油菜", f.topId = 1; }, "上级分类选择失败！" },
     };
     for (const auto& c : cases) {
         FoodForm form = spinach();
@@ -145,7 +148,7 @@ TEST_F(FoodCatalogTest, LoadingFindsCategoryPositionsTextsAndRelationsUnderTheBa
     const auto food = loadFood("大米（粳）");
     ASSERT_TRUE(food);
     EXPECT_EQ(food->foodId, 5);
-    EXPECT_EQ(food->form.topPosition, 0);
+    EXPECT_EQ(food->form.topId, 1);
     EXPECT_EQ(food->subPosition, 1);
     EXPECT_EQ(food->form.subCategoryName, "面类");
     EXPECT_EQ(food->form.nutrients, values);
@@ -247,8 +250,8 @@ TEST_F(FoodCatalogTest, ListsShowTheLastQueriedRowFirst)
     EXPECT_EQ(names(foodsOfFirstCategory()), (Names { "粳米", "籼米", "挂面" }));
     EXPECT_EQ(names(foodsOfSubCategory(10)), (Names { "籼米", "粳米" }));
     EXPECT_EQ(names(searchFoods("米")), (Names { "籼米", "粳米" }));
-    EXPECT_EQ(names(foodsOfNamedSubCategory(0, "米类")), (Names { "籼米", "粳米" }));
-    EXPECT_TRUE(foodsOfNamedSubCategory(1, "米类").empty()); // not a category under 蔬菜类
+    EXPECT_EQ(names(foodsOfNamedSubCategory(1, "米类")), (Names { "籼米", "粳米" }));
+    EXPECT_TRUE(foodsOfNamedSubCategory(2, "米类").empty()); // not a category under 蔬菜类
     EXPECT_EQ(names(searchFoods("")).size(), 4u);
     EXPECT_EQ(foodsOfSubCategory(10)[1].energy, "343.0");
 }
@@ -261,4 +264,44 @@ TEST_F(FoodCatalogTest, AFoodWhoseRelationsCannotBeStoredIsNotStoredEither)
     EXPECT_TRUE(rowsOf(CookDb, "SELECT FoodID FROM FoodShow").empty());
     EXPECT_TRUE(rowsOf(CookDb, "SELECT CollocationID FROM FoodCollocation").empty());
     EXPECT_TRUE(rowsOf(GrightDb, "SELECT BarterID FROM FoodBarter").empty());
+}
+
+TEST(ShippedFoodsTest, OpeningAndSavingEveryShippedFoodChangesNoStoredValue)
+{
+    TempDataFolder folder(DataFolderContent::Library);
+    // Every number column of every food as the program reads it (an empty value reads as 0).
+    const auto numbers = [] {
+        std::map<int, std::vector<double>> byFood;
+        CppSQLite3DB db;
+        db.open(GetDatabasePath(CookDb));
+        for (auto query = db.execQuery("SELECT * FROM FoodShow"); !query.eof(); query.nextRow()) {
+            auto& values = byFood[query.getIntField(0)];
+            for (int column = 1; column <= 41; ++column) {
+                values.push_back(query.getFloatField(column));
+            }
+        }
+        return byFood;
+    };
+    const auto before = numbers();
+    ASSERT_GT(before.size(), 400u);
+    std::vector<std::string> names;
+    for (const auto& row : rowsOf(CookDb, "SELECT FoodName FROM FoodShow")) {
+        names.push_back(row[0]);
+    }
+    // Each food is opened on its own and saved in one transaction for all of them (just quicker).
+    UnitOfWork work(CookDb, { GrightDb });
+    for (const auto& name : names) {
+        const auto food = loadFood(name);
+        ASSERT_TRUE(food) << name;
+        const auto saved = saveEditedFood(work.db(), *food, food->form);
+        ASSERT_TRUE(saved.ok()) << name << ": " << saved.message();
+    }
+    work.commit();
+    const auto after = numbers();
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& [id, values] : before) {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            EXPECT_EQ(after.at(id)[i], values[i]) << "food " << id << " column " << i + 1;
+        }
+    }
 }

@@ -82,7 +82,7 @@ TEST_F(FoodCategoriesTest, EditsRenameTopLevelCategoriesAndMoveSecondLevelOnesWi
     const auto other = loadFoodCategory("其他", "蔬菜");
     ASSERT_TRUE(other);
     EXPECT_EQ(other->id, 20);
-    ASSERT_TRUE(saveFoodCategory(*other, 2, "菌类").ok());
+    ASSERT_TRUE(saveFoodCategory(*other, 3, "菌类").ok());
     EXPECT_EQ(types()[5], (std::vector<std::string> { "20", "3", "菌类" }));
     EXPECT_EQ(rowsOf(CookDb, "SELECT FoodName, FoodBigTypeID FROM FoodShow ORDER BY FoodID"),
         (Rows { { "菠菜", "2" }, { "蘑菇", "3" } }));
@@ -95,12 +95,16 @@ TEST_F(FoodCategoriesTest, EditsRefuseNamesThatWouldMakeTwoCategoriesOneOrNone)
     const auto top = loadFoodCategory("谷类", "原料类别");
     ASSERT_TRUE(top);
     const Rows before = types();
-    EXPECT_EQ(saveFoodCategory(*leaf, 1, "其他").message(), "该类别已经存在！");
-    EXPECT_EQ(saveFoodCategory(*leaf, 1, "").message(), "类别不能为空！");
+    EXPECT_EQ(saveFoodCategory(*leaf, 2, "其他").message(), "该类别已经存在！");
+    EXPECT_EQ(saveFoodCategory(*leaf, 2, "").message(), "类别不能为空！");
+    // A parent that is not (or no longer) a top-level category.
+    EXPECT_EQ(saveFoodCategory(*leaf, 4, "叶菜").message(), "请选择上级类别！");
+    EXPECT_EQ(saveFoodCategory(*leaf, 10, "叶菜").message(), "请选择上级类别！");
+    EXPECT_EQ(saveFoodCategory(*leaf, 0, "叶菜").message(), "请选择上级类别！");
     EXPECT_EQ(saveFoodCategory(*top, -1, "蔬菜类").message(), "该类别已经存在！");
     EXPECT_EQ(types(), before);
-    EXPECT_TRUE(saveFoodCategory(*leaf, 1, "叶菜").ok()); // its own name is no clash
-    EXPECT_TRUE(saveFoodCategory(*leaf, 2, "其他").ok()); // nor a name used under another parent
+    EXPECT_TRUE(saveFoodCategory(*leaf, 2, "叶菜").ok()); // its own name is no clash
+    EXPECT_TRUE(saveFoodCategory(*leaf, 3, "其他").ok()); // nor a name used under another parent
 }
 
 TEST_F(FoodCategoriesTest, DeletionIsRefusedWhileTheCategoryHoldsAnything)

@@ -45,3 +45,29 @@ TEST(LibraryTransactionsTest, ASaveThatFailsPartWayLeavesTheDataAsItWas)
     EXPECT_EQ(rowsOf(CookDb, "SELECT * FROM CookShow"), dishes);
     EXPECT_EQ(rowsOf(CookDb, "SELECT * FROM CookFood"), ingredients);
 }
+
+// A food and its relations live in two files; when the relations cannot be written, the food is
+// not kept either, so OK can simply be pressed again once the fault is gone.
+TEST(LibraryTransactionsTest, AFoodAndItsRelationsAreAddedTogetherOrNotAtAll)
+{
+    TempDataFolder folder;
+    folder.exec(CookDb, "INSERT INTO FoodType VALUES(1,0,'谷类');INSERT INTO FoodType VALUES(10,1,'米类');");
+    folder.exec(GrightDb,
+        "CREATE TRIGGER FailRelation BEFORE INSERT ON FoodPhaseg BEGIN SELECT RAISE(ABORT,'disk full'); END;");
+    FoodForm form;
+    form.topId = 1;
+    form.subCategoryName = "米类";
+    form.name = "小米";
+    form.incompatibleWith = "苍耳";
+    form.incompatibleNotes = "不宜同食";
+
+    EXPECT_THROW(addFood(form), CppSQLite3Exception);
+    EXPECT_TRUE(rowsOf(CookDb, "SELECT * FROM FoodShow").empty());
+    EXPECT_TRUE(rowsOf(CookDb, "SELECT * FROM FoodCollocation").empty());
+
+    folder.exec(GrightDb, "DROP TRIGGER FailRelation;");
+    const auto again = addFood(form);
+    ASSERT_TRUE(again.ok()) << again.message();
+    EXPECT_EQ(rowsOf(CookDb, "SELECT FoodName FROM FoodShow"), (Rows { { "小米" } }));
+    EXPECT_EQ(rowsOf(GrightDb, "SELECT PhasegSubject, PhasegObjects FROM FoodPhaseg"), (Rows { { "小米", "苍耳" } }));
+}

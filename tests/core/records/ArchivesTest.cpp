@@ -7,6 +7,9 @@ using namespace pelinor;
 
 namespace {
 
+constexpr const char* kHeightRange = "身高应在40～200厘米之间，请检查后重新输入！";
+constexpr const char* kWeightRange = "体重应在2～100千克之间，请检查后重新输入！";
+
 class ArchivesTest : public test::RecordsFixture
 {
 protected:
@@ -41,14 +44,39 @@ protected:
 
 TEST_F(ArchivesTest, ArchiveNumbersRunPerYearAndStartAtZero)
 {
-    EXPECT_EQ(newArchiveId(), "14000000");
+    EXPECT_EQ(newArchiveId().value(), "14000000");
     addChild("13000041", "去年的", "小班");
-    EXPECT_EQ(newArchiveId(), "14000000"); // the first of a new year
+    EXPECT_EQ(newArchiveId().value(), "14000000"); // the first of a new year
     addChild("14000000", "甲", "小班");
     addChild("14000009", "乙", "小班");
-    EXPECT_EQ(newArchiveId(), "14000010");
+    EXPECT_EQ(newArchiveId().value(), "14000010");
     m_clock->set({ 2015, 1, 1, 0, 0, 1 });
-    EXPECT_EQ(newArchiveId(), "15000000");
+    EXPECT_EQ(newArchiveId().value(), "15000000");
+    addChild("15999998", "丙", "小班");
+    EXPECT_EQ(newArchiveId().value(), "15999999");
+    // The last six-digit number of the year is taken: there is no next one.
+    addChild("15999999", "丁", "小班");
+    EXPECT_EQ(newArchiveId().message(), "本年度的档案编号已经用完，不能再新建档案！");
+}
+
+TEST_F(ArchivesTest, ANewArchiveNeverOverwritesAnotherChild)
+{
+    addChild("14000000", "甲", "小班", "00001");
+    const struct
+    {
+        const char* archId;
+        const char* message;
+    } cases[] = {
+        { "14000000", "该档案编号已被其他幼儿使用，档案未保存。请取消后重新新建！" },
+        { "", "本年度的档案编号已经用完，不能再新建档案！" },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(saveArchive(formFor(c.archId, "乙"), ArchiveSave::New).message(), c.message) << c.archId;
+    }
+    const auto children = loadArchives();
+    ASSERT_EQ(children.size(), 1u);
+    EXPECT_EQ(children[0].archName, "甲");
+    EXPECT_EQ(children[0].studentId, "00001");
 }
 
 TEST_F(ArchivesTest, FormStudentNumbersFollowTheHighestOfTheClass)
@@ -64,12 +92,17 @@ TEST_F(ArchivesTest, FormStudentNumbersFollowTheHighestOfTheClass)
     EXPECT_EQ(studentNumberForForm("14000002", "班2"), "02002"); // already in the class: kept
     EXPECT_EQ(studentNumberForForm("14000002", "班5"), "05001"); // moved on the form
     EXPECT_EQ(studentNumberForForm("14000099", "没有的班"), "");
+    // A child of a class that is gone from the class table gets its own number back.
+    addChild("14000004", "丁", "旧班", "03004");
+    EXPECT_EQ(studentNumberForForm("14000004", "旧班"), "03004");
+    EXPECT_EQ(studentNumberForForm("14000004", "班2"), "02008");
+    EXPECT_EQ(studentNumberForForm("14000099", "旧班"), "");
 }
 
 TEST_F(ArchivesTest, SavingInsertsOnceAndThenOverwrites)
 {
     ArchiveRecord a = formFor("14000000", "王小丫");
-    ASSERT_TRUE(saveArchive(a).ok());
+    ASSERT_TRUE(saveArchive(a, ArchiveSave::New).ok());
     auto stored = loadArchive("14000000");
     ASSERT_TRUE(stored);
     a.createdTime = "2014-03-01 10:20:30";
@@ -79,7 +112,7 @@ TEST_F(ArchivesTest, SavingInsertsOnceAndThenOverwrites)
     a.archName = "王小雅";
     a.className = "中班";
     a.studentId = "01001";
-    ASSERT_TRUE(saveArchive(a).ok());
+    ASSERT_TRUE(saveArchive(a, ArchiveSave::Edit).ok());
     EXPECT_EQ(loadArchives().size(), 1u);
     stored = loadArchive("14000000");
     EXPECT_EQ(stored->archName, "王小雅");
@@ -97,17 +130,43 @@ TEST_F(ArchivesTest, SavingRefusesMissingParticularsAndWritesNothing)
         const char* message;
     };
     const Case cases[] = {
-        { "", "100", "16", "姓名不能为空" }, { "  ", "100", "16", "姓名不能为空" }, { "甲", "", "16", "请输入身高！" },
-        { "甲", "0", "16", "请输入身高！" }, { "甲", "1o0", "16", "请输入身高！" }, { "甲", "100", "", "请输入体重" },
-        { "甲", "100", "-3", "请输入体重" }, { "", "", "", "姓名不能为空" }, // the name is looked at first
+        { "", "100", "16", "姓名不能为空" },
+        { "  ", "100", "16", "姓名不能为空" },
+        { "甲", "", "16", "请输入身高！" },
+        { "甲", "0", "16", "请输入身高！" },
+        { "甲", "1o0", "16", "请输入身高！" },
+        { "甲", "100", "", "请输入体重" },
+        { "甲", "100", "-3", "请输入体重" },
+        { "", "", "", "姓名不能为空" }, // the name is looked at first
+        // Outside what a child can measure: a slip of the finger, not a measurement.
+        { "甲", "0.01", "16", kHeightRange },
+        { "甲", "39.9", "16", kHeightRange },
+        { "甲", "200.1", "16", kHeightRange },
+        { "甲", "1e308", "16", kHeightRange },
+        { "甲", "100", "1.99", kWeightRange },
+        { "甲", "100", "100.01", kWeightRange },
+        { "甲", "100", "1e308", kWeightRange },
+        { "甲", "1000", "1000", kHeightRange },
     };
     for (const auto& c : cases) {
-        ArchiveRecord a = formFor("14000000", c.name);
-        a.height = c.height;
-        a.weight = c.weight;
-        EXPECT_EQ(saveArchive(a).message(), c.message) << c.name << "/" << c.height << "/" << c.weight;
+        for (const auto kind : { ArchiveSave::New, ArchiveSave::Edit }) {
+            ArchiveRecord a = formFor("14000000", c.name);
+            a.height = c.height;
+            a.weight = c.weight;
+            EXPECT_EQ(saveArchive(a, kind).message(), c.message) << c.name << "/" << c.height << "/" << c.weight;
+        }
     }
     EXPECT_TRUE(loadArchives().empty());
+
+    // The ends of both ranges are measurements.
+    const std::pair<const char*, const char*> edges[] = { { "40", "2" }, { "200", "100" } };
+    int number = 0;
+    for (const auto& [height, weight] : edges) {
+        ArchiveRecord a = formFor("1400000" + std::to_string(number++), "甲");
+        a.height = height;
+        a.weight = weight;
+        EXPECT_TRUE(saveArchive(a, ArchiveSave::New).ok()) << height << "/" << weight;
+    }
 }
 
 TEST_F(ArchivesTest, SearchByNumberNameOrBoth)

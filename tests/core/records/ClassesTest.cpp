@@ -64,8 +64,9 @@ TEST_F(ClassesTest, DeletingRefusesTheAgeGroupsAndClassesWithChildren)
     addClassRow(3, "一班");
     addClassRow(4, "二班");
     addChild("14000000", "张三", "一班");
-    EXPECT_EQ(deleteClass("小班").message(), "不能删除小班、中班和大班！");
-    EXPECT_EQ(deleteClass("大班").message(), "不能删除小班、中班和大班！");
+    for (const char* ageGroup : { "小班", "中班", "大班" }) {
+        EXPECT_EQ(deleteClass(ageGroup).message(), "不能删除小班、中班和大班！") << ageGroup;
+    }
     EXPECT_EQ(deleteClass("一班").message(), "该班内还有学生，无法删除！");
     EXPECT_TRUE(deleteClass("二班").ok());
     EXPECT_EQ(classNames(), (std::vector<std::string> { "小班", "中班", "大班", "一班" }));

@@ -27,6 +27,11 @@ TEST(GrowthEvaluationTest, AgeCountsYearsAndMonthsWithoutTheDay)
         { "2012-03-01", { 2014, 3, 31 }, "2岁", 2 }, // whole years
         { "2013-08-15", { 2014, 3, 1 }, "7月", 0 },
         { "2010-11-02", { 2014, 3, 1 }, "3岁4月", 3 },
+        // Months without their leading zero, as other programs write them.
+        { "2011-9-30", { 2014, 3, 1 }, "2岁6月", 2 },
+        { "2011-9-3", { 2014, 3, 1 }, "2岁6月", 2 },
+        { "2012-1-15", { 2014, 3, 1 }, "2岁2月", 2 },
+        { "2011-11-3", { 2014, 3, 1 }, "2岁4月", 2 },
     };
     for (const auto& c : cases) {
         const auto age = childAge(c.birth, c.today);
@@ -36,6 +41,7 @@ TEST(GrowthEvaluationTest, AgeCountsYearsAndMonthsWithoutTheDay)
     }
     EXPECT_FALSE(childAge("", { 2014, 3, 1 }));
     EXPECT_FALSE(childAge("20xx-03-01", { 2014, 3, 1 }));
+    EXPECT_FALSE(childAge("2011-x-01", { 2014, 3, 1 }));
 }
 
 TEST(GrowthEvaluationTest, StandardWeightChangesRuleAtThreeYears)

@@ -1,8 +1,10 @@
 #include "../../core/library/LibraryTestData.h"
 #include "LibraryScreensTest.h"
 #include "ModalDialog.h"
+#include "gui/library/CCookFoodAddDlg.h"
 #include "gui/library/CFoodAddDlg.h"
 #include "gui/library/CFoodCAddDlg.h"
+#include "gui/library/CFoodCEditDlg.h"
 #include "gui/library/CFoodEditDlg.h"
 #include "gui/library/CFoodMageDlg.h"
 #include "gui/library/NutrientBoxGrid.h"
@@ -157,4 +159,73 @@ TEST(NutrientBoxTest, BoxesTakeSinglePrecisionNumbersAndNothingElse)
     for (const auto& c : cases) {
         EXPECT_EQ(NutrientBoxGrid::numberOf(c.text), c.value) << c.text.toStdString();
     }
+}
+
+TEST_F(FoodScreensTest, CategoriesAreKnownByTheirNumberAfterATopLevelCategoryIsDeleted)
+{
+    // 谷类 (1) deleted once it was empty: the top-level numbers now start at 2 and have a gap.
+    m_folder.exec(CookDb,
+        "DELETE FROM FoodShow; DELETE FROM FoodType WHERE FoodTypeID IN (1, 10);"
+        "INSERT INTO FoodType VALUES(4,0,'油脂类');"
+        "INSERT INTO FoodType VALUES(40,4,'植物油');"
+        "INSERT INTO FoodType VALUES(41,4,'动物油');"
+            + foodShowRow(7, 4, 40, "花生油", energyOnly(899)) + foodShowRow(8, 2, 20, "菠菜", energyOnly(24)));
+
+    {
+        CFoodEditDlg dialog(QStringLiteral("花生油"));
+        EXPECT_EQ(dialog.topCategoryCombo()->currentText(), "油脂类");
+        EXPECT_EQ(dialog.subCategoryCombo()->currentText(), "植物油");
+        dialog.okButton()->click();
+        EXPECT_TRUE(m_prompts->texts().isEmpty()) << m_prompts->lastText().toStdString();
+    }
+    {
+        CFoodEditDlg dialog(QStringLiteral("菠菜"));
+        EXPECT_EQ(dialog.topCategoryCombo()->currentText(), "蔬菜类");
+        EXPECT_EQ(dialog.subCategoryCombo()->currentText(), "叶菜");
+        // Moved to the other top-level category through the drop-down lists.
+        dialog.topCategoryCombo()->setCurrentIndex(dialog.topCategoryCombo()->findText("油脂类"));
+        dialog.subCategoryCombo()->setCurrentIndex(dialog.subCategoryCombo()->findText("动物油"));
+        dialog.okButton()->click();
+    }
+    EXPECT_EQ(rowsOf(CookDb, "SELECT FoodName, FoodBigTypeID, FoodSmallTypeID FROM FoodShow ORDER BY FoodID"),
+        (Rows { { "花生油", "4", "40" }, { "菠菜", "4", "41" } }));
+
+    {
+        CFoodCEditDlg dialog(QStringLiteral("动物油"), QStringLiteral("油脂类"));
+        EXPECT_EQ(dialog.parentCombo()->currentText(), "油脂类");
+        dialog.parentCombo()->setCurrentIndex(dialog.parentCombo()->findText("蔬菜类"));
+        dialog.okButton()->click();
+    }
+    EXPECT_EQ(rowsOf(CookDb, "SELECT FoodTypePID FROM FoodType WHERE FoodTypeID = 41"), (Rows { { "2" } }));
+    EXPECT_EQ(rowsOf(CookDb, "SELECT FoodBigTypeID FROM FoodShow WHERE FoodID = 8"), (Rows { { "2" } }));
+
+    // The dish's ingredient chooser: the foods of the category chosen, nothing before a choice.
+    CCookFoodAddDlg chooser;
+    chooser.topCategoryCombo()->setCurrentIndex(chooser.topCategoryCombo()->findText("油脂类"));
+    EXPECT_EQ(chooser.subCategoryCombo()->currentIndex(), -1);
+    EXPECT_EQ(chooser.foodList()->rowCount(), 0);
+    chooser.subCategoryCombo()->setCurrentIndex(chooser.subCategoryCombo()->findText("植物油"));
+    EXPECT_EQ(column(chooser.foodList(), 0), QStringList { "花生油" });
+    chooser.topCategoryCombo()->setCurrentIndex(chooser.topCategoryCombo()->findText("蔬菜类"));
+    EXPECT_EQ(chooser.foodList()->rowCount(), 0);
+}
+
+TEST_F(FoodScreensTest, TheTreeShowsTheLongestCategoryWhole)
+{
+    m_folder.exec(CookDb,
+        "INSERT INTO FoodType VALUES(3,0,'水果类');"
+        "INSERT INTO FoodType VALUES(30,3,'热带及亚热带水果');");
+    CFoodMageDlg page;
+    page.resize(1000, 600);
+    page.show();
+    QTreeWidget* tree = page.categoryTree();
+    const auto found = tree->findItems(QStringLiteral("热带及亚热带水果"), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1);
+    tree->expandAll();
+    QApplication::processEvents();
+    const QRect shown = tree->visualItemRect(found.first());
+    const int textEnd = shown.left() + tree->fontMetrics().horizontalAdvance(found.first()->text(0));
+    EXPECT_LE(textEnd, tree->viewport()->width());
+    // The list keeps the larger share of the page.
+    EXPECT_GT(page.foodList()->width(), tree->width());
 }

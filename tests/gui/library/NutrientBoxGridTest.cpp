@@ -36,4 +36,35 @@ TEST(NutrientBoxGridTest, SumsShowTwoDecimalsWithPrintfRounding)
     EXPECT_EQ(grid.box(std::size(cases))->text().toStdString(), "0.00");
 }
 
+// A food opened and saved unchanged keeps its numbers: the boxes show each stored value with the
+// decimals it has (the catalogue has three at most) and read back the same single-precision value.
+TEST(NutrientBoxGridTest, StoredValuesShowTheirDecimalsAndReadBackUnchanged)
+{
+    const struct
+    {
+        double stored;
+        const char* text;
+    } cases[] = {
+        { 0.078, "0.078" },
+        { 23.0, "23" },
+        { 1234.567, "1234.567" },
+        { 2.03, "2.03" },
+        { 0.1, "0.1" },
+        { 3283.0, "3283" },
+        { 0.0, "0" },
+        { 99999.125, "99999.125" },
+    };
+    NutrientBoxGrid grid(true, 4);
+    NutrientVector values;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        values[i] = cases[i].stored;
+    }
+    grid.setValues(values);
+    const NutrientVector read = grid.values();
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(grid.box(i)->text().toStdString(), cases[i].text) << cases[i].stored;
+        EXPECT_EQ(static_cast<float>(read[i]), static_cast<float>(cases[i].stored)) << cases[i].stored;
+    }
+}
+
 } // namespace

@@ -201,6 +201,137 @@ TEST_F(RecordsPagesTest, CancellingTheFormKeepsNothingAndAMissingPermissionStops
     EXPECT_EQ(window().currentPage(), PageId::ArchiveList);
 }
 
+TEST_F(RecordsPagesTest, AnUnchangedEditKeepsTheStoredDatesAndTheChildsOwnClassNumber)
+{
+    // Dates written by hand or by another program, and a class that is gone from the class table.
+    m_folder.exec(RecordDb,
+        "INSERT INTO ArchivesBase (ArchID, ArchName, Gender, Height, Weight, Birth, InTime, Class, StudentID) "
+        "VALUES('14000001','甲','女','100','16','2011-9-30','','旧班','07004');");
+    auto* list = page<CYydaCjDlg>(PageId::ArchiveList);
+    auto* form = page<CYydaAddDlg>(PageId::ArchiveEntry);
+    ASSERT_TRUE(list && form);
+    list->reloadList();
+    list->archiveList()->selectRow(0);
+    click(list, "editButton");
+    ASSERT_EQ(window().currentPage(), PageId::ArchiveEntry);
+    EXPECT_EQ(form->date("birthDate")->date(), QDate(2011, 9, 30));
+
+    // Another class and back: the child's own number comes back, not the other class's.
+    QComboBox* classes = form->combo("classCombo");
+    choose(classes, 0);
+    EXPECT_EQ(form->edit("studentIdEdit")->text(), QStringLiteral("00001"));
+    choose(classes, classes->findText(QStringLiteral("旧班")));
+    EXPECT_EQ(form->edit("studentIdEdit")->text(), QStringLiteral("07004"));
+
+    click(form, "saveButton");
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveList);
+    auto stored = loadArchive("14000001");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->birth, "2011-9-30");
+    EXPECT_EQ(stored->inTime, "");
+    EXPECT_EQ(stored->className, "旧班");
+    EXPECT_EQ(stored->studentId, "07004");
+
+    // A date the user picks is written as the picker shows it.
+    list->archiveList()->selectRow(0);
+    click(list, "editButton");
+    form->date("birthDate")->setDate(QDate(2011, 10, 2));
+    click(form, "saveButton");
+    stored = loadArchive("14000001");
+    EXPECT_EQ(stored->birth, "2011-10-02");
+    EXPECT_EQ(stored->inTime, "");
+}
+
+TEST_F(RecordsPagesTest, ANewChildNeverOverwritesAnotherOne)
+{
+    auto* list = page<CYydaCjDlg>(PageId::ArchiveList);
+    auto* form = page<CYydaAddDlg>(PageId::ArchiveEntry);
+    ASSERT_TRUE(list && form);
+    click(list, "addButton");
+    ASSERT_EQ(form->edit("archIdEdit")->text(), QStringLiteral("14000000"));
+    // Meanwhile the number is taken elsewhere.
+    addChild("14000000", "甲", "小班", "00001");
+    form->edit("nameEdit")->setText(QStringLiteral("乙"));
+    form->edit("heightEdit")->setText(QStringLiteral("100"));
+    form->edit("weightEdit")->setText(QStringLiteral("16"));
+    click(form, "saveButton");
+    EXPECT_EQ(m_prompts->lastText(), QStringLiteral("该档案编号已被其他幼儿使用，档案未保存。请取消后重新新建！"));
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveEntry);
+    EXPECT_EQ(form->edit("nameEdit")->text(), QStringLiteral("乙")); // what was typed stays
+    ASSERT_EQ(loadArchives().size(), 1u);
+    EXPECT_EQ(loadArchive("14000000")->archName, "甲");
+
+    // The year's last number is taken: the form does not open.
+    click(form, "cancelButton");
+    addChild("14999999", "丙", "小班", "00002");
+    m_prompts->clear();
+    click(list, "addButton");
+    EXPECT_EQ(m_prompts->texts(), QStringList { QStringLiteral("本年度的档案编号已经用完，不能再新建档案！") });
+    EXPECT_EQ(window().currentPage(), PageId::ArchiveList);
+    EXPECT_EQ(loadArchives().size(), 2u);
+}
+
+// A child whose every field differs from every other, so that a box or a column showing the wrong
+// field cannot go unnoticed. The expected figures were worked out by hand: born 2010-11, on
+// 2014-03-01 the child is 3岁4月; standard weight 2 × 3 + 8 = 14 kg, standard height 7 × (3 + 10)
+// = 91 cm; KAUP 17.2 / 103.5² × 10⁴ = 16.06, ROHRER 17.2 / 103.5³ × 10⁷ = 155.13.
+TEST_F(RecordsPagesTest, EveryColumnAndBoxShowsItsOwnField)
+{
+    m_folder.exec(RecordDb,
+        "INSERT INTO ArchivesBase VALUES('14000007','王小明','男','回族','103.5','17.2','2010-11-02','阳光幼儿园',"
+        "'2013-09-01','中班','01003','非户籍','光明路8号','王大','13900001111','父子','B','Rh阴性','青霉素','龋齿',"
+        "'听力残','2014-02-01 08:00:00','F1');");
+    auto* list = page<CYydaCjDlg>(PageId::ArchiveList);
+    auto* display = page<CYydaDisplayDlg>(PageId::ArchiveDisplay);
+    auto* members = page<CBjPerSonDlg>(PageId::ClassMembers);
+    ASSERT_TRUE(list && display && members);
+
+    const QStringList listed = { "14000007", "王小明", "男", "103.5", "17.2", "2010-11-02", "中班", "2013-09-01" };
+    ASSERT_EQ(list->archiveList()->rowCount(), 1);
+    for (int column = 0; column < listed.size(); ++column) {
+        EXPECT_EQ(list->archiveList()->itemText(0, column), listed.at(column)) << "archive list column " << column;
+    }
+
+    choose(members->classCombo(), members->classCombo()->findText(QStringLiteral("中班")));
+    const QStringList member = { "01003", "王小明", "男", "2010-11-02", "103.5", "17.2", "光明路8号" };
+    ASSERT_EQ(members->memberList()->rowCount(), 1);
+    for (int column = 0; column < member.size(); ++column) {
+        EXPECT_EQ(members->memberList()->itemText(0, column), member.at(column)) << "member list column " << column;
+    }
+
+    ASSERT_TRUE(display->openArchive(QStringLiteral("14000007")));
+    const std::pair<const char*, const char*> boxes[] = {
+        { "档案编号：", "14000007" },
+        { "姓        名：", "王小明" },
+        { "性        别：", "男" },
+        { "民        族：", "回族" },
+        { "身   高(cm)：", "103.5" },
+        { "体    重(kg)：", "17.2" },
+        { "年        龄：", "3岁4月" },
+        { "学校名称：", "阳光幼儿园" },
+        { "入学日期：", "2013-09-01" },
+        { "班        级：", "中班" },
+        { "学        号：", "01003" },
+        { "常住类型：", "非户籍" },
+        { "家庭住址：", "光明路8号" },
+        { "监  护  人：", "王大" },
+        { "监护人电话：", "13900001111" },
+        { "与监护人关系：", "父子" },
+        { "ABO血型：", "B" },
+        { "Rh血型：", "Rh阴性" },
+        { "过敏反应：", "青霉素" },
+        { "疾  病  史：", "龋齿" },
+        { "有无残疾：", "听力残" },
+        { "标准体重：", "14kg" },
+        { "标准身高：", "91cm" },
+        { "Kaup指数：", "16.06" },
+        { "Rohrer指数：", "155.13" },
+    };
+    for (const auto& [label, text] : boxes) {
+        EXPECT_EQ(display->boxText(QString::fromUtf8(label)), QString::fromUtf8(text)) << label;
+    }
+}
+
 TEST_F(RecordsPagesTest, TwoChildrenMoveBetweenClassesByArchiveNumber)
 {
     addChild("14000001", "甲", "小班", "00001");
