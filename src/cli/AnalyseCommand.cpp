@@ -1,14 +1,13 @@
 // pelinor-cli analyse: the analysis of one day of a saved plan, as text or as JSON, and its
 // printed report as a PDF.
 #include "cli/CliCommand.h"
+#include "cli/PdfOutput.h"
 #include "core/analysis/AnalysisText.h"
 #include "core/analysis/PlanDayAnalysis.h"
 #include "core/analysis/PlanDayText.h"
 #include "core/common/MealSlot.h"
 #include "core/db/CppSQLite3Exception.h"
 #include "reports/AnalysisReport.h"
-#include "reports/ReportApplication.h"
-#include "reports/ReportOutput.h"
 
 #include <charconv>
 #include <cstdio>
@@ -369,13 +368,10 @@ int analyse(std::vector<std::string> arguments)
                     + (weekPlan ? "，请指定 周一 … 周五" : "，请指定 一天") + " / DAY does not fit the plan's cycle");
         }
         if (pdf) {
-            ReportApplication application;
-            AnalysisReportData data { analysis, QString::fromStdString(energyEvaluation.value_or(std::string())),
-                QString::fromStdString(evaluation.value_or(std::string())) };
-            const QString error = writeReportPdf(makeAnalysisReport(data), QString::fromStdString(*pdf));
-            if (!error.isEmpty()) {
-                return fail("analyse", error.toStdString());
-            }
+            return writePdf("analyse", *pdf, [&] {
+                return makeAnalysisReport({ analysis, QString::fromStdString(energyEvaluation.value_or(std::string())),
+                    QString::fromStdString(evaluation.value_or(std::string())) });
+            });
         } else if (json) {
             toJson(analysis).write(std::cout);
             std::cout << "\n";

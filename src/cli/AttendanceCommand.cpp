@@ -1,11 +1,10 @@
 // pelinor-cli attendance: a class's attendance counts, as text and as the printed sheet in a PDF.
 #include "cli/CliCommand.h"
+#include "cli/PdfOutput.h"
 #include "core/common/CalendarDate.h"
 #include "core/db/CppSQLite3Exception.h"
 #include "core/health/Attendance.h"
 #include "reports/AttendanceReport.h"
-#include "reports/ReportApplication.h"
-#include "reports/ReportOutput.h"
 
 #include <iostream>
 
@@ -57,13 +56,8 @@ int attendance(std::vector<std::string> arguments)
             std::cout << '\n';
         }
         if (pdf) {
-            ReportApplication application;
-            const QString error
-                = writeReportPdf(makeAttendanceReport(counts, QString::fromStdString(rest.front()), scope),
-                    QString::fromStdString(*pdf));
-            if (!error.isEmpty()) {
-                return fail(kName, error.toStdString());
-            }
+            return writePdf(
+                kName, *pdf, [&] { return makeAttendanceReport(counts, QString::fromStdString(rest.front()), scope); });
         }
     } catch (const CppSQLite3Exception& error) {
         return fail(kName, error.what());

@@ -1,11 +1,10 @@
 // pelinor-cli examination: one examination by its number, as text and as the printed report.
 #include "cli/CliCommand.h"
+#include "cli/PdfOutput.h"
 #include "core/db/CppSQLite3Exception.h"
 #include "core/health/ExaminationReport.h"
 #include "core/health/Examinations.h"
 #include "reports/HealthExaminationReport.h"
-#include "reports/ReportApplication.h"
-#include "reports/ReportOutput.h"
 
 #include <charconv>
 #include <iostream>
@@ -53,11 +52,7 @@ int examination(std::vector<std::string> arguments)
             }
         }
         if (pdf) {
-            ReportApplication application;
-            const QString error = writeReportPdf(makeHealthExaminationReport(*stored), QString::fromStdString(*pdf));
-            if (!error.isEmpty()) {
-                return fail(kName, error.toStdString());
-            }
+            return writePdf(kName, *pdf, [&] { return makeHealthExaminationReport(*stored); });
         }
     } catch (const CppSQLite3Exception& error) {
         return fail(kName, error.what());

@@ -1,11 +1,10 @@
 // pelinor-cli menu: the menu of a saved plan, as text and as the printed menu in a PDF.
 #include "cli/CliCommand.h"
+#include "cli/PdfOutput.h"
 #include "core/common/MealSlot.h"
 #include "core/db/CppSQLite3Exception.h"
 #include "core/planning/MenuView.h"
 #include "reports/MenuReport.h"
-#include "reports/ReportApplication.h"
-#include "reports/ReportOutput.h"
 
 #include <charconv>
 #include <iostream>
@@ -61,11 +60,7 @@ int menu(std::vector<std::string> arguments)
             }
         }
         if (pdf) {
-            ReportApplication application;
-            const QString error = writeReportPdf(makeMenuReport(menuReportData(grid)), QString::fromStdString(*pdf));
-            if (!error.isEmpty()) {
-                return fail(kName, error.toStdString());
-            }
+            return writePdf(kName, *pdf, [&] { return makeMenuReport(menuReportData(grid)); });
         }
     } catch (const CppSQLite3Exception& error) {
         return fail(kName, error.what());

@@ -1,11 +1,10 @@
 // pelinor-cli purchase-list: what the plans of a date range need to be bought.
 #include "cli/CliCommand.h"
+#include "cli/PdfOutput.h"
 #include "core/common/CalendarDate.h"
 #include "core/db/CppSQLite3Exception.h"
 #include "core/planning/PurchaseList.h"
 #include "reports/PurchaseReport.h"
-#include "reports/ReportApplication.h"
-#include "reports/ReportOutput.h"
 
 #include <iostream>
 
@@ -64,13 +63,9 @@ int purchaseList(std::vector<std::string> arguments)
         if (items.empty()) {
             return fail(kName, "采购清单为空，未生成PDF / the list is empty, no PDF written");
         }
-        ReportApplication application;
-        const QString error = writeReportPdf(
-            makePurchaseReport(items, QString::fromStdString(from->text()), QString::fromStdString(to->text())),
-            QString::fromStdString(*pdf));
-        if (!error.isEmpty()) {
-            return fail(kName, error.toStdString());
-        }
+        return writePdf(kName, *pdf, [&] {
+            return makePurchaseReport(items, QString::fromStdString(from->text()), QString::fromStdString(to->text()));
+        });
     }
     return 0;
 }
