@@ -122,12 +122,8 @@ void CKqxzDlg::accept()
         entry.kind.assign(text.data(), text.size());
     }
     entry.remark = ss(m_remark->text());
-    const auto outcome = runDatabaseWork([&] { return registerAttendance(entry); });
+    const auto outcome = runChange([&] { return registerAttendance(entry); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     m_savedId = **outcome;

@@ -15,12 +15,8 @@ CMyEditDlg::CMyEditDlg(const Vaccination& vaccination, QWidget* parent)
 void CMyEditDlg::accept()
 {
     const Vaccination v = vaccination();
-    const auto outcome = runDatabaseWork([&] { return updateVaccination(v); });
+    const auto outcome = runChange([&] { return updateVaccination(v); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     QDialog::accept();

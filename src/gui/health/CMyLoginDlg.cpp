@@ -23,12 +23,8 @@ int CMyLoginDlg::savedId() const
 void CMyLoginDlg::accept()
 {
     const Vaccination v = vaccination();
-    const auto outcome = runDatabaseWork([&] { return registerVaccination(v); });
+    const auto outcome = runChange([&] { return registerVaccination(v); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     m_savedId = **outcome;

@@ -14,12 +14,8 @@ CMyymAddDlg::CMyymAddDlg(QWidget* parent)
 void CMyymAddDlg::accept()
 {
     const Vaccine v = vaccine();
-    const auto outcome = runDatabaseWork([&] { return addVaccine(v); });
+    const auto outcome = runChange([&] { return addVaccine(v); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     QDialog::accept();

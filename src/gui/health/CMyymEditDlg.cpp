@@ -15,12 +15,8 @@ CMyymEditDlg::CMyymEditDlg(const Vaccine& vaccine, QWidget* parent)
 void CMyymEditDlg::accept()
 {
     const Vaccine v = vaccine();
-    const auto outcome = runDatabaseWork([&] { return updateVaccine(v); });
+    const auto outcome = runChange([&] { return updateVaccine(v); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     QDialog::accept();

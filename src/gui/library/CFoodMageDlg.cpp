@@ -113,12 +113,8 @@ void CFoodMageDlg::onDeleteFood()
     if (!prompter().confirm(QStringLiteral("确定要删除吗？"), QString::fromUtf8(kSystemPromptCaption))) {
         return;
     }
-    const auto outcome = runDatabaseWork([&] { return deleteFood(ss(list()->itemText(row, 0))); });
+    const auto outcome = runChange([&] { return deleteFood(ss(list()->itemText(row, 0))); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     if (outcome->value() > 0) {

@@ -219,12 +219,8 @@ void DishDialogBase::onAddIngredient()
 
 void DishDialogBase::addIngredient(const QString& foodName, const QString& weight, const QString& role)
 {
-    const auto outcome = runDatabaseWork([&] { return m_ingredients.add(ss(foodName), ss(weight), ss(role)); });
+    const auto outcome = runChange([&] { return m_ingredients.add(ss(foodName), ss(weight), ss(role)); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     showIngredients();
@@ -252,12 +248,8 @@ void DishDialogBase::showIngredients()
 
 void DishDialogBase::accept()
 {
-    const auto outcome = runDatabaseWork([&] { return save(texts(), m_ingredients); });
+    const auto outcome = runChange([&] { return save(texts(), m_ingredients); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     m_savedDishId = outcome->value();

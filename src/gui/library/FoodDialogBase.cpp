@@ -179,12 +179,8 @@ void FoodDialogBase::accept()
         m_nutrients->box(*bad)->selectAll();
         return;
     }
-    const auto outcome = runDatabaseWork([&] { return save(form()); });
+    const auto outcome = runChange([&] { return save(form()); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     m_savedSubCategory = outcome->value();

@@ -219,12 +219,8 @@ void CBjSetDlg::deleteClass()
         return;
     }
     const std::string name = ss(m_classes->itemText(row, 0));
-    const auto outcome = runDatabaseWork([&] { return pelinor::deleteClass(name); });
+    const auto outcome = runChange([&] { return pelinor::deleteClass(name); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     refresh();
@@ -293,12 +289,8 @@ void CBjSetDlg::applyMove()
     for (int row = 0; row < m_movedChildren->rowCount(); ++row) {
         archIds.push_back(ss(m_movedChildren->item(row, 0)->data(kArchIdRole).toString()));
     }
-    const auto outcome = runDatabaseWork([&] { return moveChildren(ss(source), ss(target), archIds); });
+    const auto outcome = runChange([&] { return moveChildren(ss(source), ss(target), archIds); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     m_sourceChildren->clearRows();

@@ -421,12 +421,8 @@ void CPackageDlg::onDeleteItem()
 void CPackageDlg::onSave()
 {
     const SetMeal toSave = m_setMeal.value_or(SetMeal {});
-    const auto outcome = runDatabaseWork([&] { return saveSetMeal(toSave); });
+    const auto outcome = runChange([&] { return saveSetMeal(toSave); });
     if (!outcome) {
-        return;
-    }
-    if (!outcome->ok()) {
-        showRefusal(*outcome);
         return;
     }
     m_setMeal->id = (*outcome)->id;
