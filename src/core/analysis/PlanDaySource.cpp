@@ -4,6 +4,7 @@
 #include "core/common/MealSlot.h"
 #include "core/db/DatabaseConnection.h"
 #include "core/db/SqlFormat.h"
+#include "core/planning/PlanRecords.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -14,18 +15,17 @@ namespace {
 
 void readPlanRecord(CppSQLite3DB& pantry, PlanDaySource& source)
 {
-    auto query = pantry.execQuery(
-        formatSql("SELECT * FROM PantryRecord WHERE PrecordID = '%d' ORDER BY rowid LIMIT 1", source.planId));
-    if (query.eof()) {
+    const auto record = loadPlanRecord(pantry, source.planId);
+    if (!record) {
         return;
     }
     source.planFound = true;
-    source.planName = query.getStringField(1);
-    source.cycle = query.getStringField(2);
-    source.kind = query.getStringField(5);
-    source.subjects = query.getStringField(6);
-    source.planDate = query.getStringField(7);
-    source.archId = query.getStringField(8);
+    source.planName = record->name;
+    source.cycle = record->cycle;
+    source.kind = record->kind;
+    source.subjects = record->subject;
+    source.planDate = record->date;
+    source.archId = record->archId;
 }
 
 void readItems(CppSQLite3DB& pantry, PlanDaySource& source)

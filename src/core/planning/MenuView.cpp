@@ -6,6 +6,7 @@
 #include "core/db/NextId.h"
 #include "core/db/SqlFormat.h"
 #include "core/db/UnitOfWork.h"
+#include "core/planning/PlanRecords.h"
 
 namespace pelinor {
 
@@ -53,19 +54,11 @@ std::string removeBracketed(std::string text, std::string_view open, std::string
 
 std::optional<MenuPlan> loadMenuPlan(int planId)
 {
-    DatabaseConnection db(PantryDb);
-    auto query = db.execQuery(formatSql("SELECT * FROM PantryRecord  WHERE PrecordID = '%d' ORDER BY rowid", planId));
-    if (query.eof()) {
+    const auto record = loadPlanRecord(planId);
+    if (!record) {
         return std::nullopt;
     }
-    MenuPlan plan;
-    plan.id = query.getIntField(0);
-    plan.name = query.getStringField(1);
-    plan.cycle = query.getStringField(2);
-    plan.kind = query.getStringField(5);
-    plan.subject = query.getStringField(6);
-    plan.date = query.getStringField(7);
-    return plan;
+    return MenuPlan { record->id, record->name, record->cycle, record->date, record->kind, record->subject };
 }
 
 std::string menuDayKey(const MenuPlan& plan, std::string_view chosenDay)

@@ -54,7 +54,13 @@ std::vector<PlanRecord> loadPlanList(const std::string& subjectFilter)
 std::optional<PlanRecord> loadPlanRecord(int planId)
 {
     DatabaseConnection db(PantryDb);
-    auto query = db.execQuery(formatSql("SELECT * FROM  PantryRecord  WHERE PrecordID = '%d' ORDER BY rowid", planId));
+    return loadPlanRecord(db, planId);
+}
+
+std::optional<PlanRecord> loadPlanRecord(CppSQLite3DB& pantryDb, int planId)
+{
+    auto query
+        = pantryDb.execQuery(formatSql("SELECT * FROM  PantryRecord  WHERE PrecordID = '%d' ORDER BY rowid", planId));
     if (query.eof()) {
         return std::nullopt;
     }

@@ -48,6 +48,8 @@ inline constexpr const char* kPlanGoneMessage = "该配餐已不存在，请刷�
 std::vector<PlanRecord> loadPlanList(const std::string& subjectFilter);
 
 std::optional<PlanRecord> loadPlanRecord(int planId);
+// The same on a connection to the pantry file the caller holds.
+std::optional<PlanRecord> loadPlanRecord(CppSQLite3DB& pantryDb, int planId);
 
 // The items of a plan in stored order.
 std::vector<PlanItemRow> loadPlanItems(int planId);
