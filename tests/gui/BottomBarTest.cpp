@@ -1,4 +1,5 @@
 #include "GuiTestSupport.h"
+#include "gui/session/Session.h"
 #include "gui/shell/CBttmDlg.h"
 
 #include <QFile>
@@ -48,6 +49,23 @@ TEST_F(BottomBarTest, CopyrightHolderAndServiceLineComeFromTheSiteSettings)
         EXPECT_EQ(label(bar, "copyrightLabel"), QString::fromUtf8(c.copyright)) << (c.file ? c.file : "none");
         EXPECT_EQ(label(bar, "serviceLineLabel"), QString::fromUtf8(c.service)) << (c.file ? c.file : "none");
     }
+}
+
+// A rename of the role the user holds shows at once, not only after the next login.
+TEST_F(BottomBarTest, TheUserLineFollowsTheSession)
+{
+    CurrentUser user;
+    user.userName = "wang";
+    user.displayName = "王老师";
+    user.roleName = "保健医生";
+    Session::setCurrentUser(user);
+    const CBttmDlg bar;
+    EXPECT_EQ(label(bar, "currentUserLabel"), QStringLiteral("当前用户：王老师（保健医生）"));
+    user.roleName = "保健老师";
+    Session::setCurrentUser(user);
+    EXPECT_EQ(label(bar, "currentUserLabel"), QStringLiteral("当前用户：王老师（保健老师）"));
+    Session::clearCurrentUser();
+    EXPECT_EQ(label(bar, "currentUserLabel"), QString());
 }
 
 } // namespace

@@ -19,6 +19,7 @@ const CurrentUser& Session::currentUser()
 void Session::setCurrentUser(const CurrentUser& user)
 {
     g_currentUser = user;
+    emit notifier().userChanged();
 }
 
 void Session::setCurrentPassword(const std::string& password)
@@ -29,6 +30,13 @@ void Session::setCurrentPassword(const std::string& password)
 void Session::clearCurrentUser()
 {
     g_currentUser = CurrentUser();
+    emit notifier().userChanged();
+}
+
+SessionNotifier& Session::notifier()
+{
+    static SessionNotifier notifier;
+    return notifier;
 }
 
 void Session::readRolePermissions(PermissionFlags& flags)

@@ -48,6 +48,7 @@ CBttmDlg::CBttmDlg(QWidget* parent)
     layout->addStretch(1);
     layout->addWidget(service);
     updateUser();
+    connect(&Session::notifier(), &SessionNotifier::userChanged, this, &CBttmDlg::updateUser);
 }
 
 QString CBttmDlg::siteSettingsPath()
