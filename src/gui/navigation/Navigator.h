@@ -10,9 +10,8 @@ namespace pelinor {
 // How a screen reaches another page of the main window without knowing the main window or the
 // other page's class. The typed calls hand their values to the receiving page through one of the
 // interfaces of PageOpeners.h, which that page implements, and show it when it accepted them; a
-// page that does not implement the interface (a notice page, for a module not built yet) is just
-// shown. Screens call `navigator().openArchive(id)` and the like; the main window is the
-// navigator while it exists, otherwise the calls do nothing.
+// page that does not implement the interface is just shown. Screens call `navigator().openArchive(id)` and the like;
+// the main window is the navigator while it exists, otherwise the calls do nothing.
 class Navigator
 {
 public:

@@ -40,7 +40,7 @@ constexpr bool refreshes(Refresh policy, Refresh from)
 struct PageRegistration
 {
     PageId id;
-    QString title; // the Chinese title: notice pages, buttons, the tour
+    QString title; // the Chinese title: buttons, the tour
     QString className; // the class that implements the page, as the program's developers call it
     // Where the page belongs: the hub whose strip and stack hold it (information, recipes,
     // settings), or the page of the navigation bar that is lit while it is shown (the archive list

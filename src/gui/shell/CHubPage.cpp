@@ -87,7 +87,7 @@ void CHubPage::addSubPage(PageId page, QWidget* widget)
     if (!widget) {
         return;
     }
-    if (widget->objectName().isEmpty() || widget->objectName() == QStringLiteral("noticePage")) {
+    if (widget->objectName().isEmpty()) {
         widget->setObjectName(pageClassName(page));
     }
     m_subPages.insert(static_cast<int>(page), widget);

@@ -10,7 +10,6 @@
 #include "gui/shell/HelpLauncher.h"
 #include "gui/shell/MainWindowLayout.h"
 #include "gui/widgets/CColorMenu.h"
-#include "gui/widgets/CNoticePage.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/WindowDragger.h"
 
@@ -49,10 +48,9 @@ void refreshIfAble(QWidget* page)
     }
 }
 
-// A registered page; a module whose screen is not built yet shows a notice with the page's title.
 QWidget* createPage(const PageRegistration& row)
 {
-    return row.create ? row.create() : new CNoticePage(row.title);
+    return row.create();
 }
 
 } // namespace
@@ -179,7 +177,7 @@ void CLumarooDlg::addContentPage(PageId id, QWidget* widget)
     if (!widget) {
         return;
     }
-    if (widget->objectName().isEmpty() || widget->objectName() == QStringLiteral("noticePage")) {
+    if (widget->objectName().isEmpty()) {
         widget->setObjectName(pageClassName(id));
     }
     m_contentPages.insert(static_cast<int>(id), widget);
