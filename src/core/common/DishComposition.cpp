@@ -1,38 +1,25 @@
 #include "core/common/DishComposition.h"
 
+#include "core/common/DecimalText.h"
+#include "core/common/ItemList.h"
 #include "core/common/NumberFormat.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace pelinor {
-
-namespace {
-
-constexpr std::string_view kSeparator = "；";
-
-} // namespace
 
 std::vector<CompositionEntry> DishComposition::parse(const std::string& text)
 {
     std::vector<CompositionEntry> entries;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find(kSeparator, start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        const std::string entry = text.substr(start, end - start);
-        start = end + kSeparator.size();
+    for (const std::string& entry : splitItems(text)) {
         const size_t colon = entry.rfind(':');
-        if (entry.empty() || colon == std::string::npos) {
+        if (colon == std::string::npos) {
             continue;
         }
         CompositionEntry parsed;
         parsed.foodName = entry.substr(0, colon);
-        // The grams are the number in front of the "g"; strtod stops there by itself.
-        parsed.grams = std::strtod(entry.c_str() + colon + 1, nullptr);
+        // The grams are the number in front of the "g", where the reading stops by itself.
+        parsed.grams = leadingDecimal(std::string_view(entry).substr(colon + 1));
         entries.push_back(std::move(parsed));
     }
     return entries;
@@ -47,7 +34,7 @@ std::string DishComposition::format(const std::vector<CompositionEntry>& entries
 {
     std::string text;
     for (const auto& entry : entries) {
-        text += entry.foodName + ":" + gramsText(entry.grams) + "g" + std::string(kSeparator);
+        text += entry.foodName + ":" + gramsText(entry.grams) + "g" + std::string(kItemSeparator);
     }
     return text;
 }

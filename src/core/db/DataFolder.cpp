@@ -4,6 +4,7 @@
 #include "core/db/CppSQLite3Exception.h"
 #include "core/db/DatabaseCatalog.h"
 #include "core/db/EmbeddedData.h"
+#include "core/db/FileSync.h"
 #include "core/db/TransactionGuard.h"
 
 #include <cerrno>
@@ -178,19 +179,6 @@ std::string makeWorkFolder(const std::string& folder)
     return pattern;
 }
 
-void syncFile(const std::string& path)
-{
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0 || ::fsync(descriptor) != 0) {
-        const int error = errno;
-        if (descriptor >= 0) {
-            ::close(descriptor);
-        }
-        throw std::runtime_error(path + "（" + std::strerror(error) + "）");
-    }
-    ::close(descriptor);
-}
-
 // Moves a finished file to its name unless something has that name by now. File systems without
 // an atomic "rename unless taken" get a check right before an ordinary rename.
 bool placeFile(const std::string& from, const std::string& to)
@@ -244,7 +232,9 @@ Outcome<> buildAndPlace(const std::string& folder,
         for (int id = kFirstDatabaseId; id <= kLastDatabaseId; ++id) {
             builtPaths.push_back(databasePathIn(work, id));
             fillDatabase(builtPaths.back(), id, content, filler);
-            syncFile(builtPaths.back());
+            if (!syncFile(builtPaths.back())) {
+                throw std::runtime_error(builtPaths.back() + "（" + std::strerror(errno) + "）");
+            }
         }
     } catch (const CppSQLite3Exception& e) {
         removeWork();

@@ -1,5 +1,6 @@
 #include "core/db/FileSync.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -9,12 +10,15 @@ namespace {
 
 bool syncPath(const std::string& path, int flags)
 {
-    const int descriptor = ::open(path.c_str(), flags);
+    const int descriptor = ::open(path.c_str(), flags | O_CLOEXEC);
     if (descriptor < 0) {
         return false;
     }
     const bool synced = ::fsync(descriptor) == 0;
+    // A caller that reports the failure reads errno: the fsync's, not the close's.
+    const int error = errno;
     ::close(descriptor);
+    errno = error;
     return synced;
 }
 

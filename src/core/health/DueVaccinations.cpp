@@ -7,7 +7,6 @@
 #include "core/health/HealthChildren.h"
 #include "core/health/Vaccines.h"
 
-#include <charconv>
 #include <optional>
 #include <set>
 
@@ -20,10 +19,8 @@ constexpr int kLargestMonth = 1200;
 
 std::optional<int> windowMonth(const std::string& text)
 {
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || value < 0
-        || value > kLargestMonth) {
+    const auto value = monthNumber(text);
+    if (!value || *value < 0 || *value > kLargestMonth) {
         return std::nullopt;
     }
     return value;

@@ -20,16 +20,6 @@ Vaccine vaccineFromRow(const CppSQLite3Query& query)
         query.getStringField(4) };
 }
 
-std::optional<int> monthNumber(const std::string& text)
-{
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 // The checks of the vaccine dialogs on a trimmed name; `v.id` is the vaccine's own number (-1 for a
 // new one), which may keep its name.
 Outcome<> checkVaccine(CppSQLite3DB& db, const Vaccine& v)
@@ -87,6 +77,16 @@ bool isMonthText(std::string_view text)
         }
     }
     return true;
+}
+
+std::optional<int> monthNumber(const std::string& text)
+{
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 Outcome<int> addVaccine(const Vaccine& vaccine)

@@ -31,6 +31,10 @@ std::optional<Vaccine> loadVaccine(int id);
 // The month fields take digits only; an empty text passes.
 bool isMonthText(std::string_view text);
 
+// A month field as a number: the whole text read as an integer; nothing when it is empty, holds
+// anything else or is out of an int's range.
+std::optional<int> monthNumber(const std::string& text);
+
 // The message and caption for a month field holding anything but digits.
 inline constexpr const char* kDigitsOnlyMessage = "只能输入数字！ ";
 inline constexpr const char* kDigitsOnlyCaption = "提示 ";

@@ -1,30 +1,15 @@
 #include "core/setmeals/DishItemLines.h"
 
+#include "core/common/ItemList.h"
 #include "core/common/NumberFormat.h"
 #include "core/setmeals/ItemWeight.h"
 
 namespace pelinor {
 
-namespace {
-
-constexpr std::string_view kSeparator = "；";
-
-} // namespace
-
 std::vector<CompositionLine> compositionLines(const std::string& composition)
 {
     std::vector<CompositionLine> lines;
-    std::size_t start = 0;
-    while (start < composition.size()) {
-        std::size_t end = composition.find(kSeparator, start);
-        if (end == std::string::npos) {
-            end = composition.size();
-        }
-        const std::string entry = composition.substr(start, end - start);
-        start = end + kSeparator.size();
-        if (entry.empty()) {
-            continue;
-        }
+    for (const std::string& entry : splitItems(composition)) {
         const std::size_t colon = entry.find(':');
         CompositionLine line;
         line.foodName = entry.substr(0, colon);
