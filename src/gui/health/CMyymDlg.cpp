@@ -7,8 +7,8 @@
 #include "gui/health/CWsmyDlg.h"
 #include "gui/health/HealthUi.h"
 #include "gui/navigation/Navigator.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
 
@@ -33,11 +33,7 @@ CMyymDlg::CMyymDlg(QWidget* parent)
     auto* edit = healthButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
     auto* remove = healthButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
     auto* back = healthButton(QStringLiteral("backButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
-    auto* top = new QHBoxLayout;
-    for (auto* button : { add, edit, remove }) {
-        top->addWidget(button);
-    }
-    top->addStretch();
+    auto* top = buttonRow({ add, edit, remove });
     top->addWidget(back);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);

@@ -3,8 +3,8 @@
 #include "core/health/Examinations.h"
 #include "gui/health/HealthUi.h"
 #include "gui/records/CSelPerSonDlg.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
 #include "gui/widgets/Refusals.h"
@@ -51,11 +51,7 @@ CTjViewDlg::CTjViewDlg(QWidget* parent)
     top->addSpacing(8);
     top->addWidget(find);
     top->addStretch();
-    auto* actions = new QHBoxLayout;
-    for (auto* button : { add, view, edit, remove }) {
-        actions->addWidget(button);
-    }
-    actions->addStretch();
+    auto* actions = buttonRow({ add, view, edit, remove });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addLayout(top);

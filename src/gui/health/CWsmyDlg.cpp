@@ -9,8 +9,8 @@
 #include "gui/health/CMyymDlg.h"
 #include "gui/health/HealthUi.h"
 #include "gui/navigation/Navigator.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
@@ -68,16 +68,8 @@ CWsmyDlg::CWsmyDlg(QWidget* parent)
     choices->addWidget(new QLabel(QStringLiteral("到"), this));
     choices->addWidget(m_to);
     choices->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addWidget(find);
-    top->addWidget(catalogue);
-    top->addWidget(due);
-    top->addStretch();
-    auto* actions = new QHBoxLayout;
-    for (auto* button : { view, enter, edit, remove }) {
-        actions->addWidget(button);
-    }
-    actions->addStretch();
+    auto* top = buttonRow({ find, catalogue, due });
+    auto* actions = buttonRow({ view, enter, edit, remove });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addLayout(choices);
