@@ -38,9 +38,9 @@ CKqglDlg::CKqglDlg(QWidget* parent)
     m_list->setSkinnedRowHeight();
     m_from->setDate(programToday().addDays(1 - programToday().day()));
 
-    auto* find = healthButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
-    auto* enter = healthButton(QStringLiteral("enterButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
-    auto* detail = healthButton(QStringLiteral("detailButton"), QStringLiteral("view"), QStringLiteral("详细"), this);
+    auto* find = actionButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
+    auto* enter = actionButton(QStringLiteral("enterButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
+    auto* detail = actionButton(QStringLiteral("detailButton"), QStringLiteral("view"), QStringLiteral("详细"), this);
     auto* print = printButton(QStringLiteral("printButton"), this);
 
     auto* top = new QHBoxLayout;

@@ -29,10 +29,10 @@ CMyymDlg::CMyymDlg(QWidget* parent)
     m_list->setAlignmentString(QStringLiteral("0110"));
     m_list->setSkinnedRowHeight();
 
-    auto* add = healthButton(QStringLiteral("addButton"), QStringLiteral("add"), QStringLiteral("添加"), this);
-    auto* edit = healthButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
-    auto* remove = healthButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
-    auto* back = healthButton(QStringLiteral("backButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
+    auto* add = actionButton(QStringLiteral("addButton"), QStringLiteral("add"), QStringLiteral("添加"), this);
+    auto* edit = actionButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
+    auto* remove = actionButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
+    auto* back = actionButton(QStringLiteral("backButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
     auto* top = buttonRow({ add, edit, remove });
     top->addWidget(back);
     auto* layout = new QVBoxLayout(this);

@@ -47,14 +47,14 @@ CWsmyDlg::CWsmyDlg(QWidget* parent)
     m_list->setAlignmentString(QStringLiteral("11111100"));
     m_list->setSkinnedRowHeight();
 
-    auto* find = healthButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
+    auto* find = actionButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
     auto* catalogue
-        = healthButton(QStringLiteral("catalogueButton"), QStringLiteral("vaccine"), QStringLiteral("疫苗管理"), this);
+        = actionButton(QStringLiteral("catalogueButton"), QStringLiteral("vaccine"), QStringLiteral("疫苗管理"), this);
     auto* due = dueButton(QStringLiteral("dueButton"), this);
-    auto* view = healthButton(QStringLiteral("viewButton"), QStringLiteral("view"), QStringLiteral("查看"), this);
-    auto* enter = healthButton(QStringLiteral("enterButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
-    auto* edit = healthButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
-    auto* remove = healthButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
+    auto* view = actionButton(QStringLiteral("viewButton"), QStringLiteral("view"), QStringLiteral("查看"), this);
+    auto* enter = actionButton(QStringLiteral("enterButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
+    auto* edit = actionButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
+    auto* remove = actionButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(QStringLiteral("班级："), this));

@@ -2,7 +2,6 @@
 
 #include "core/common/Clock.h"
 #include "core/records/Classes.h"
-#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/ComboBoxes.h"
@@ -50,11 +49,6 @@ void showStoredDate(QDateEdit* picker, const std::string& text)
 DateRange pickedRange(const QDateEdit* from, const QDateEdit* to)
 {
     return { pickedDate(from), pickedDate(to) };
-}
-
-CPictureButton* healthButton(const QString& objectName, const QString& symbol, const QString& caption, QWidget* parent)
-{
-    return actionButton(objectName, symbol, caption, parent);
 }
 
 namespace {

@@ -34,9 +34,8 @@ void showStoredDate(QDateEdit* picker, const std::string& text);
 // The range of two pickers, both days included.
 DateRange pickedRange(const QDateEdit* from, const QDateEdit* to);
 
-// The picture buttons of the health pages: the shared symbols, and the printer and the calendar of
-// due vaccinations of our own.
-CPictureButton* healthButton(const QString& objectName, const QString& symbol, const QString& caption, QWidget* parent);
+// The picture buttons of the health pages with symbols of their own (the others are actionButton's):
+// the printer and the calendar of due vaccinations.
 CPictureButton* printButton(const QString& objectName, QWidget* parent);
 CPictureButton* dueButton(const QString& objectName, QWidget* parent);
 
