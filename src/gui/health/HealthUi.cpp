@@ -9,6 +9,9 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace pelinor {
 
@@ -71,6 +74,22 @@ CPictureButton* printButton(const QString& objectName, QWidget* parent)
 CPictureButton* dueButton(const QString& objectName, QWidget* parent)
 {
     return ownButton(objectName, QStringLiteral(":/health/sym-due.svg"), QStringLiteral("待接种"), parent);
+}
+
+QHBoxLayout* saveCancelRow(QDialog* dialog)
+{
+    auto* save = new QPushButton(QStringLiteral("保存"), dialog);
+    save->setObjectName(QStringLiteral("saveButton"));
+    save->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), dialog);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    QObject::connect(save, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(save);
+    row->addWidget(cancel);
+    return row;
 }
 
 bool loadClassCombo(QComboBox* combo)

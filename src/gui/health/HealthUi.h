@@ -10,6 +10,8 @@
 
 class QComboBox;
 class QDateEdit;
+class QDialog;
+class QHBoxLayout;
 class QWidget;
 
 namespace pelinor {
@@ -38,6 +40,9 @@ DateRange pickedRange(const QDateEdit* from, const QDateEdit* to);
 // the printer and the calendar of due vaccinations.
 CPictureButton* printButton(const QString& objectName, QWidget* parent);
 CPictureButton* dueButton(const QString& objectName, QWidget* parent);
+
+// The button row of the health forms: 保存 (the default, accepting the dialog) and 取消 at the right.
+QHBoxLayout* saveCancelRow(QDialog* dialog);
 
 // Fills a class drop-down with the classes in stored order, keeping the chosen class when it is
 // still there (else the first). False when the database could not be read.
