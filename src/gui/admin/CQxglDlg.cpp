@@ -81,12 +81,8 @@ CQxglDlg::CQxglDlg(QWidget* parent)
     groups->addLayout(saveRow);
     groups->addStretch(1);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = buttonRow({ add, edit, remove });
     buttons->setSpacing(8);
-    for (QWidget* button : { add, edit, remove }) {
-        buttons->addWidget(button);
-    }
-    buttons->addStretch(1);
     auto* left = new QVBoxLayout;
     left->addLayout(buttons);
     left->addWidget(m_list, 1);

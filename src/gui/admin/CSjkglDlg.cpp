@@ -59,12 +59,8 @@ CSjkglDlg::CSjkglDlg(QWidget* parent)
     m_list->setAlignmentString(QStringLiteral("111"));
     m_list->setSkinnedRowHeight();
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = buttonRow({ backup, restore, remove });
     buttons->setSpacing(8);
-    for (QWidget* button : { backup, restore, remove }) {
-        buttons->addWidget(button);
-    }
-    buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->addLayout(buttons);

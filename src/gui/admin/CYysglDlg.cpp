@@ -4,8 +4,8 @@
 #include "core/common/AppInfo.h"
 #include "gui/admin/CYysCreatDlg.h"
 #include "gui/session/Session.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
 #include "gui/widgets/Refusals.h"
@@ -53,12 +53,8 @@ CYysglDlg::CYysglDlg(QWidget* parent)
     m_list->setAlignmentString(QStringLiteral("111111"));
     m_list->setSkinnedRowHeight();
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = buttonRow({ create, edit, remove, toggle });
     buttons->setSpacing(8);
-    for (QWidget* button : { create, edit, remove, toggle }) {
-        buttons->addWidget(button);
-    }
-    buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 12);
     layout->addLayout(buttons);

@@ -4,8 +4,8 @@
 #include "gui/health/CKqxzDlg.h"
 #include "gui/health/HealthUi.h"
 #include "gui/print/CPreParentDlg.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Refusals.h"
 #include "reports/AttendanceReport.h"
@@ -38,9 +38,9 @@ CKqglDlg::CKqglDlg(QWidget* parent)
     m_list->setSkinnedRowHeight();
     m_from->setDate(programToday().addDays(1 - programToday().day()));
 
-    auto* find = healthButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
-    auto* enter = healthButton(QStringLiteral("enterButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
-    auto* detail = healthButton(QStringLiteral("detailButton"), QStringLiteral("view"), QStringLiteral("详细"), this);
+    auto* find = actionButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
+    auto* enter = actionButton(QStringLiteral("enterButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
+    auto* detail = actionButton(QStringLiteral("detailButton"), QStringLiteral("view"), QStringLiteral("详细"), this);
     auto* print = printButton(QStringLiteral("printButton"), this);
 
     auto* top = new QHBoxLayout;
@@ -54,11 +54,7 @@ CKqglDlg::CKqglDlg(QWidget* parent)
     top->addSpacing(8);
     top->addWidget(find);
     top->addStretch();
-    auto* actions = new QHBoxLayout;
-    for (auto* button : { enter, detail, print }) {
-        actions->addWidget(button);
-    }
-    actions->addStretch();
+    auto* actions = buttonRow({ enter, detail, print });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addLayout(top);

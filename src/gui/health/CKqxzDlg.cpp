@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -63,22 +62,11 @@ CKqxzDlg::CKqxzDlg(QWidget* parent)
     fields->addWidget(formLabel(QStringLiteral("说        明："), this), 5, 0);
     fields->addWidget(m_remark, 5, 1);
 
-    auto* save = new QPushButton(QStringLiteral("保存"), this);
-    save->setObjectName(QStringLiteral("saveButton"));
-    save->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(saveCancelRow(this));
 
-    connect(save, &QPushButton::clicked, this, &CKqxzDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CKqxzDlg::reject);
     connect(m_class, &QComboBox::currentIndexChanged, this, &CKqxzDlg::chooseClass);
     connect(m_name, &QComboBox::currentIndexChanged, this, &CKqxzDlg::chooseName);
 

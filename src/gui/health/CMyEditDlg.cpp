@@ -15,11 +15,9 @@ CMyEditDlg::CMyEditDlg(const Vaccination& vaccination, QWidget* parent)
 void CMyEditDlg::accept()
 {
     const Vaccination v = vaccination();
-    const auto outcome = runChange([&] { return updateVaccination(v); });
-    if (!outcome) {
-        return;
+    if (runChange([&] { return updateVaccination(v); })) {
+        QDialog::accept();
     }
-    QDialog::accept();
 }
 
 } // namespace pelinor

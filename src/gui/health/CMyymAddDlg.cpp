@@ -14,11 +14,9 @@ CMyymAddDlg::CMyymAddDlg(QWidget* parent)
 void CMyymAddDlg::accept()
 {
     const Vaccine v = vaccine();
-    const auto outcome = runChange([&] { return addVaccine(v); });
-    if (!outcome) {
-        return;
+    if (runChange([&] { return addVaccine(v); })) {
+        QDialog::accept();
     }
-    QDialog::accept();
 }
 
 } // namespace pelinor

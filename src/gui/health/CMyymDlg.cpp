@@ -7,8 +7,8 @@
 #include "gui/health/CWsmyDlg.h"
 #include "gui/health/HealthUi.h"
 #include "gui/navigation/Navigator.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
 
@@ -29,15 +29,11 @@ CMyymDlg::CMyymDlg(QWidget* parent)
     m_list->setAlignmentString(QStringLiteral("0110"));
     m_list->setSkinnedRowHeight();
 
-    auto* add = healthButton(QStringLiteral("addButton"), QStringLiteral("add"), QStringLiteral("添加"), this);
-    auto* edit = healthButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
-    auto* remove = healthButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
-    auto* back = healthButton(QStringLiteral("backButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
-    auto* top = new QHBoxLayout;
-    for (auto* button : { add, edit, remove }) {
-        top->addWidget(button);
-    }
-    top->addStretch();
+    auto* add = actionButton(QStringLiteral("addButton"), QStringLiteral("add"), QStringLiteral("添加"), this);
+    auto* edit = actionButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
+    auto* remove = actionButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
+    auto* back = actionButton(QStringLiteral("backButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
+    auto* top = buttonRow({ add, edit, remove });
     top->addWidget(back);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);

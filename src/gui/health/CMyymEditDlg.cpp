@@ -15,11 +15,9 @@ CMyymEditDlg::CMyymEditDlg(const Vaccine& vaccine, QWidget* parent)
 void CMyymEditDlg::accept()
 {
     const Vaccine v = vaccine();
-    const auto outcome = runChange([&] { return updateVaccine(v); });
-    if (!outcome) {
-        return;
+    if (runChange([&] { return updateVaccine(v); })) {
+        QDialog::accept();
     }
-    QDialog::accept();
 }
 
 } // namespace pelinor

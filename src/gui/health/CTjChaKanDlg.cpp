@@ -4,7 +4,7 @@
 #include "gui/health/ExaminationForm.h"
 #include "gui/health/HealthUi.h"
 #include "gui/print/CPreParentDlg.h"
-#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/DatabaseError.h"
 #include "reports/HealthExaminationReport.h"
 
@@ -25,7 +25,7 @@ CTjChaKanDlg::CTjChaKanDlg(QWidget* parent)
     scroll->setWidget(m_form);
     scroll->viewport()->setAutoFillBackground(false);
 
-    auto* back = healthButton(QStringLiteral("backButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
+    auto* back = actionButton(QStringLiteral("backButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
     auto* print = printButton(QStringLiteral("printButton"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -3,7 +3,7 @@
 #include "core/health/Examinations.h"
 #include "gui/health/ExaminationForm.h"
 #include "gui/health/HealthUi.h"
-#include "gui/widgets/CPictureButton.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Refusals.h"
 
@@ -26,8 +26,8 @@ CTjLoginDlg::CTjLoginDlg(QWidget* parent)
     m_form->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
 
-    auto* save = healthButton(QStringLiteral("saveButton"), QStringLiteral("save"), QStringLiteral("保存"), this);
-    auto* cancel = healthButton(QStringLiteral("cancelButton"), QStringLiteral("cancel"), QStringLiteral("取消"), this);
+    auto* save = actionButton(QStringLiteral("saveButton"), QStringLiteral("save"), QStringLiteral("保存"), this);
+    auto* cancel = actionButton(QStringLiteral("cancelButton"), QStringLiteral("cancel"), QStringLiteral("取消"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);

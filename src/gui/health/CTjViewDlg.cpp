@@ -3,8 +3,8 @@
 #include "core/health/Examinations.h"
 #include "gui/health/HealthUi.h"
 #include "gui/records/CSelPerSonDlg.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
 #include "gui/widgets/Refusals.h"
@@ -34,11 +34,11 @@ CTjViewDlg::CTjViewDlg(QWidget* parent)
     m_list->setAlignmentString(QStringLiteral("111111111"));
     m_list->setSkinnedRowHeight();
 
-    auto* find = healthButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
-    auto* add = healthButton(QStringLiteral("addButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
-    auto* view = healthButton(QStringLiteral("viewButton"), QStringLiteral("view"), QStringLiteral("查看"), this);
-    auto* edit = healthButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
-    auto* remove = healthButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
+    auto* find = actionButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
+    auto* add = actionButton(QStringLiteral("addButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
+    auto* view = actionButton(QStringLiteral("viewButton"), QStringLiteral("view"), QStringLiteral("查看"), this);
+    auto* edit = actionButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
+    auto* remove = actionButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("班    级："), this));
@@ -51,11 +51,7 @@ CTjViewDlg::CTjViewDlg(QWidget* parent)
     top->addSpacing(8);
     top->addWidget(find);
     top->addStretch();
-    auto* actions = new QHBoxLayout;
-    for (auto* button : { add, view, edit, remove }) {
-        actions->addWidget(button);
-    }
-    actions->addStretch();
+    auto* actions = buttonRow({ add, view, edit, remove });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addLayout(top);

@@ -9,8 +9,8 @@
 #include "gui/health/CMyymDlg.h"
 #include "gui/health/HealthUi.h"
 #include "gui/navigation/Navigator.h"
+#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
-#include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/ComboBoxes.h"
 #include "gui/widgets/DatabaseError.h"
 #include "gui/widgets/Prompter.h"
@@ -47,14 +47,14 @@ CWsmyDlg::CWsmyDlg(QWidget* parent)
     m_list->setAlignmentString(QStringLiteral("11111100"));
     m_list->setSkinnedRowHeight();
 
-    auto* find = healthButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
+    auto* find = actionButton(QStringLiteral("queryButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
     auto* catalogue
-        = healthButton(QStringLiteral("catalogueButton"), QStringLiteral("vaccine"), QStringLiteral("疫苗管理"), this);
+        = actionButton(QStringLiteral("catalogueButton"), QStringLiteral("vaccine"), QStringLiteral("疫苗管理"), this);
     auto* due = dueButton(QStringLiteral("dueButton"), this);
-    auto* view = healthButton(QStringLiteral("viewButton"), QStringLiteral("view"), QStringLiteral("查看"), this);
-    auto* enter = healthButton(QStringLiteral("enterButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
-    auto* edit = healthButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
-    auto* remove = healthButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
+    auto* view = actionButton(QStringLiteral("viewButton"), QStringLiteral("view"), QStringLiteral("查看"), this);
+    auto* enter = actionButton(QStringLiteral("enterButton"), QStringLiteral("add"), QStringLiteral("登记"), this);
+    auto* edit = actionButton(QStringLiteral("editButton"), QStringLiteral("edit"), QStringLiteral("编辑"), this);
+    auto* remove = actionButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
 
     auto* choices = new QHBoxLayout;
     choices->addWidget(new QLabel(QStringLiteral("班级："), this));
@@ -68,16 +68,8 @@ CWsmyDlg::CWsmyDlg(QWidget* parent)
     choices->addWidget(new QLabel(QStringLiteral("到"), this));
     choices->addWidget(m_to);
     choices->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addWidget(find);
-    top->addWidget(catalogue);
-    top->addWidget(due);
-    top->addStretch();
-    auto* actions = new QHBoxLayout;
-    for (auto* button : { view, enter, edit, remove }) {
-        actions->addWidget(button);
-    }
-    actions->addStretch();
+    auto* top = buttonRow({ find, catalogue, due });
+    auto* actions = buttonRow({ view, enter, edit, remove });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);
     layout->addLayout(choices);

@@ -2,7 +2,6 @@
 
 #include "core/common/Clock.h"
 #include "core/records/Classes.h"
-#include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/CPictureButton.h"
 #include "gui/widgets/ComboBoxes.h"
@@ -10,6 +9,9 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace pelinor {
 
@@ -52,11 +54,6 @@ DateRange pickedRange(const QDateEdit* from, const QDateEdit* to)
     return { pickedDate(from), pickedDate(to) };
 }
 
-CPictureButton* healthButton(const QString& objectName, const QString& symbol, const QString& caption, QWidget* parent)
-{
-    return actionButton(objectName, symbol, caption, parent);
-}
-
 namespace {
 
 CPictureButton* ownButton(const QString& objectName, const QString& svg, const QString& caption, QWidget* parent)
@@ -77,6 +74,22 @@ CPictureButton* printButton(const QString& objectName, QWidget* parent)
 CPictureButton* dueButton(const QString& objectName, QWidget* parent)
 {
     return ownButton(objectName, QStringLiteral(":/health/sym-due.svg"), QStringLiteral("待接种"), parent);
+}
+
+QHBoxLayout* saveCancelRow(QDialog* dialog)
+{
+    auto* save = new QPushButton(QStringLiteral("保存"), dialog);
+    save->setObjectName(QStringLiteral("saveButton"));
+    save->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), dialog);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    QObject::connect(save, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(save);
+    row->addWidget(cancel);
+    return row;
 }
 
 bool loadClassCombo(QComboBox* combo)

@@ -10,6 +10,8 @@
 
 class QComboBox;
 class QDateEdit;
+class QDialog;
+class QHBoxLayout;
 class QWidget;
 
 namespace pelinor {
@@ -34,11 +36,13 @@ void showStoredDate(QDateEdit* picker, const std::string& text);
 // The range of two pickers, both days included.
 DateRange pickedRange(const QDateEdit* from, const QDateEdit* to);
 
-// The picture buttons of the health pages: the shared symbols, and the printer and the calendar of
-// due vaccinations of our own.
-CPictureButton* healthButton(const QString& objectName, const QString& symbol, const QString& caption, QWidget* parent);
+// The picture buttons of the health pages with symbols of their own (the others are actionButton's):
+// the printer and the calendar of due vaccinations.
 CPictureButton* printButton(const QString& objectName, QWidget* parent);
 CPictureButton* dueButton(const QString& objectName, QWidget* parent);
+
+// The button row of the health forms: 保存 (the default, accepting the dialog) and 取消 at the right.
+QHBoxLayout* saveCancelRow(QDialog* dialog);
 
 // Fills a class drop-down with the classes in stored order, keeping the chosen class when it is
 // still there (else the first). False when the database could not be read.

@@ -83,24 +83,17 @@ VaccinationDialogBase::VaccinationDialogBase(Mode mode, const QString& title, QW
         fields->addWidget(field, row, 1);
         ++row;
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    QHBoxLayout* buttons = nullptr;
     if (mode == Mode::View) {
         auto* close = new QPushButton(QStringLiteral("关闭"), this);
         close->setObjectName(QStringLiteral("closeButton"));
         close->setDefault(true);
-        buttons->addWidget(close);
         connect(close, &QPushButton::clicked, this, &QDialog::accept);
+        buttons = new QHBoxLayout;
+        buttons->addStretch();
+        buttons->addWidget(close);
     } else {
-        auto* save = new QPushButton(QStringLiteral("保存"), this);
-        save->setObjectName(QStringLiteral("saveButton"));
-        save->setDefault(true);
-        auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-        cancel->setObjectName(QStringLiteral("cancelButton"));
-        buttons->addWidget(save);
-        buttons->addWidget(cancel);
-        connect(save, &QPushButton::clicked, this, &QDialog::accept);
-        connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+        buttons = saveCancelRow(this);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);

@@ -1,5 +1,6 @@
 #include "gui/health/VaccineDialogBase.h"
 
+#include "gui/health/HealthUi.h"
 #include "gui/widgets/FormLabel.h"
 #include "gui/widgets/Refusals.h"
 #include "gui/widgets/StringConversion.h"
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pelinor {
@@ -42,22 +42,11 @@ VaccineDialogBase::VaccineDialogBase(QWidget* parent)
     fields->addWidget(formLabel(QStringLiteral("防治疾病："), this), 3, 0, Qt::AlignTop);
     fields->addWidget(m_diseases, 3, 1);
 
-    auto* save = new QPushButton(QStringLiteral("保存"), this);
-    save->setObjectName(QStringLiteral("saveButton"));
-    save->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addLayout(saveCancelRow(this));
 
-    connect(save, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_start, &QLineEdit::textEdited, this, [this] { keepDigits(m_start); });
     connect(m_end, &QLineEdit::textEdited, this, [this] { keepDigits(m_end); });
 }

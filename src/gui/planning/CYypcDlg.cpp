@@ -43,11 +43,7 @@ CYypcDlg::CYypcDlg(QWidget* parent)
     auto* find
         = actionButton(QStringLiteral("searchPlanButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
 
-    auto* top = new QHBoxLayout;
-    for (auto* button : { add, view, modify, remove }) {
-        top->addWidget(button);
-    }
-    top->addStretch();
+    auto* top = buttonRow({ add, view, modify, remove });
     top->addWidget(new QLabel(QStringLiteral("配餐对象："), this));
     top->addWidget(m_search, 1);
     top->addWidget(find);

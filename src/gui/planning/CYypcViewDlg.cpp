@@ -2,8 +2,8 @@
 
 #include "core/common/AppInfo.h"
 #include "gui/navigation/Navigator.h"
-#include "gui/setmeals/CAddTcmcDlg.h"
 #include "gui/print/CPreParentDlg.h"
+#include "gui/setmeals/CAddTcmcDlg.h"
 #include "gui/widgets/ActionButtons.h"
 #include "gui/widgets/CListCtrlCl.h"
 #include "gui/widgets/DatabaseError.h"
@@ -55,11 +55,7 @@ CYypcViewDlg::CYypcViewDlg(QWidget* parent)
     auto* analysis
         = actionButton(QStringLiteral("analysisButton"), QStringLiteral("chart"), QStringLiteral("营养分析"), this);
     auto* back = actionButton(QStringLiteral("backButton"), QStringLiteral("back"), QStringLiteral("返回"), this);
-    auto* actions = new QHBoxLayout;
-    for (auto* button : { print, setMeal, analysis, back }) {
-        actions->addWidget(button);
-    }
-    actions->addStretch();
+    auto* actions = buttonRow({ print, setMeal, analysis, back });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 12, 16, 12);

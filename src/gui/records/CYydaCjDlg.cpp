@@ -43,11 +43,7 @@ CYydaCjDlg::CYydaCjDlg(QWidget* parent)
     auto* remove = actionButton(QStringLiteral("deleteButton"), QStringLiteral("delete"), QStringLiteral("删除"), this);
     auto* find = actionButton(QStringLiteral("searchButton"), QStringLiteral("search"), QStringLiteral("查询"), this);
 
-    auto* actions = new QHBoxLayout;
-    for (auto* button : { view, add, edit, remove }) {
-        actions->addWidget(button);
-    }
-    actions->addStretch();
+    auto* actions = buttonRow({ view, add, edit, remove });
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(new QLabel(QStringLiteral("档  案  号："), this));
     searchRow->addWidget(m_archIdSearch);

@@ -1,5 +1,7 @@
 #include "gui/widgets/ActionButtons.h"
 
+#include <QHBoxLayout>
+
 namespace pelinor {
 
 CPictureButton* actionButton(const QString& objectName, const QString& symbol, const QString& caption, QWidget* parent)
@@ -29,6 +31,16 @@ CPictureButton* iconButton(IconAction action, const QString& tooltip, QWidget* p
     auto* button = new CPictureButton(icon, size, parent);
     button->setToolTip(tooltip);
     return button;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    for (auto* button : buttons) {
+        row->addWidget(button);
+    }
+    row->addStretch();
+    return row;
 }
 
 } // namespace pelinor

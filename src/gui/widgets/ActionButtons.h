@@ -3,7 +3,9 @@
 #include "gui/widgets/CPictureButton.h"
 
 #include <QString>
+#include <initializer_list>
 
+class QHBoxLayout;
 class QWidget;
 
 namespace pelinor {
@@ -26,5 +28,8 @@ enum class IconAction
     Delete,
 };
 CPictureButton* iconButton(IconAction action, const QString& tooltip, QWidget* parent);
+
+// A row of buttons from the left edge, the room to their right left empty.
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons);
 
 } // namespace pelinor
