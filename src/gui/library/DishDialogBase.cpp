@@ -219,8 +219,7 @@ void DishDialogBase::onAddIngredient()
 
 void DishDialogBase::addIngredient(const QString& foodName, const QString& weight, const QString& role)
 {
-    const auto outcome = runChange([&] { return m_ingredients.add(ss(foodName), ss(weight), ss(role)); });
-    if (!outcome) {
+    if (!runChange([&] { return m_ingredients.add(ss(foodName), ss(weight), ss(role)); })) {
         return;
     }
     showIngredients();

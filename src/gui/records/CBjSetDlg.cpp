@@ -219,8 +219,7 @@ void CBjSetDlg::deleteClass()
         return;
     }
     const std::string name = ss(m_classes->itemText(row, 0));
-    const auto outcome = runChange([&] { return pelinor::deleteClass(name); });
-    if (!outcome) {
+    if (!runChange([&] { return pelinor::deleteClass(name); })) {
         return;
     }
     refresh();
@@ -289,8 +288,7 @@ void CBjSetDlg::applyMove()
     for (int row = 0; row < m_movedChildren->rowCount(); ++row) {
         archIds.push_back(ss(m_movedChildren->item(row, 0)->data(kArchIdRole).toString()));
     }
-    const auto outcome = runChange([&] { return moveChildren(ss(source), ss(target), archIds); });
-    if (!outcome) {
+    if (!runChange([&] { return moveChildren(ss(source), ss(target), archIds); })) {
         return;
     }
     m_sourceChildren->clearRows();
