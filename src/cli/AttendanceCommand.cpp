@@ -20,15 +20,9 @@ int attendance(std::vector<std::string> arguments)
     const auto from = args.value("--from");
     const auto to = args.value("--to");
     const auto pdf = args.value("--pdf");
-    if (!args.ok()) {
-        return 2;
-    }
-    if (!args.useDataFolder()) {
-        return 1;
-    }
-    const auto rest = args.positional();
-    if (!args.ok()) {
-        return 2;
+    std::vector<std::string> rest;
+    if (const int status = args.useDataFolderAndTakePositional(rest)) {
+        return status;
     }
     if (rest.size() != 1) {
         return fail(kName, "请指定一个班级 / give one class name (see --help)", 2);

@@ -24,15 +24,9 @@ int backup(std::vector<std::string> arguments)
 {
     CommandArgs args("backup", std::move(arguments));
     const std::string user = args.value("--user").value_or(Accounts::kBuiltInUser);
-    if (!args.ok()) {
-        return 2;
-    }
-    if (!args.useDataFolder()) {
-        return 1;
-    }
-    const auto rest = args.positional();
-    if (!args.ok()) {
-        return 2;
+    std::vector<std::string> rest;
+    if (const int status = args.useDataFolderAndTakePositional(rest)) {
+        return status;
     }
     if (!rest.empty() || user.empty()) {
         return fail("backup", "用法 / usage: pelinor-cli backup [--user NAME] [--data DIR]", 2);

@@ -12,12 +12,9 @@ namespace {
 int listBackups(std::vector<std::string> arguments)
 {
     CommandArgs args("backups", std::move(arguments));
-    if (!args.useDataFolder()) {
-        return 1;
-    }
-    const auto rest = args.positional();
-    if (!args.ok()) {
-        return 2;
+    std::vector<std::string> rest;
+    if (const int status = args.useDataFolderAndTakePositional(rest)) {
+        return status;
     }
     if (!rest.empty()) {
         return fail("backups", "用法 / usage: pelinor-cli backups [--data DIR]", 2);

@@ -106,4 +106,16 @@ bool CommandArgs::useDataFolder()
     return true;
 }
 
+int CommandArgs::useDataFolderAndTakePositional(std::vector<std::string>& rest)
+{
+    if (!m_ok) {
+        return 2;
+    }
+    if (!useDataFolder()) {
+        return 1;
+    }
+    rest = positional();
+    return m_ok ? 0 : 2;
+}
+
 } // namespace pelinor::cli

@@ -55,6 +55,11 @@ public:
     // false when the folder cannot be used.
     bool useDataFolder();
 
+    // The usual step once the options are taken: applies and checks the data folder, then takes
+    // the positional arguments into `rest`. Returns 0, or the exit status after a trouble that has
+    // been printed: 2 for a usage error, 1 when the data folder cannot be used.
+    int useDataFolderAndTakePositional(std::vector<std::string>& rest);
+
 private:
     std::string m_command;
     std::vector<std::string> m_args;

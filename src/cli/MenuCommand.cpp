@@ -29,15 +29,9 @@ int menu(std::vector<std::string> arguments)
 {
     CommandArgs args(kName, std::move(arguments));
     const auto pdf = args.value("--pdf");
-    if (!args.ok()) {
-        return 2;
-    }
-    if (!args.useDataFolder()) {
-        return 1;
-    }
-    const auto rest = args.positional();
-    if (!args.ok()) {
-        return 2;
+    std::vector<std::string> rest;
+    if (const int status = args.useDataFolderAndTakePositional(rest)) {
+        return status;
     }
     if (rest.size() != 1) {
         return fail(kName, "请指定一个配餐号 / give one plan number (see --help)", 2);

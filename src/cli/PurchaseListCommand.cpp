@@ -21,15 +21,9 @@ int purchaseList(std::vector<std::string> arguments)
     const auto toText = args.value("--to");
     const auto csv = args.value("--csv");
     const auto pdf = args.value("--pdf");
-    if (!args.ok()) {
-        return 2;
-    }
-    if (!args.useDataFolder()) {
-        return 1;
-    }
-    const auto rest = args.positional();
-    if (!args.ok()) {
-        return 2;
+    std::vector<std::string> rest;
+    if (const int status = args.useDataFolderAndTakePositional(rest)) {
+        return status;
     }
     if (!rest.empty()) {
         return fail(kName, "多余的参数 / unexpected argument: " + rest.front(), 2);

@@ -20,12 +20,9 @@ bool wholeNumber(const std::string& text, int& number)
 int restore(std::vector<std::string> arguments)
 {
     CommandArgs args("restore", std::move(arguments));
-    if (!args.useDataFolder()) {
-        return 1;
-    }
-    const auto rest = args.positional();
-    if (!args.ok()) {
-        return 2;
+    std::vector<std::string> rest;
+    if (const int status = args.useDataFolderAndTakePositional(rest)) {
+        return status;
     }
     int setId = 0;
     if (rest.size() != 1 || !wholeNumber(rest[0], setId)) {

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "PdfText.h"
 #include "TempDataFolder.h"
 #include "core/analysis/PlanDayAnalysis.h"
@@ -5,39 +6,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 using namespace pelinor;
 
 namespace {
 
-struct CliRun
-{
-    int status = -1;
-    std::string output;
-};
-
-CliRun runCli(const std::string& arguments, bool withErrors = true)
-{
-    const std::string command
-        = std::string(PELINOR_CLI_PATH) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return run;
-    }
-    std::array<char, 4096> buffer {};
-    while (fgets(buffer.data(), buffer.size(), pipe)) {
-        run.output += buffer.data();
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using test::CliRun;
+using test::runCli;
 
 std::string text(const QJsonValue& value)
 {
@@ -69,7 +46,7 @@ protected:
 
     static QJsonObject analyseJson(const std::string& plan, const std::string& day)
     {
-        const CliRun run = runCli("analyse " + plan + " " + day + " --json --data " + s_folder, false);
+        const CliRun run = runCli("analyse " + plan + " " + day + " --json --data " + s_folder, "2>/dev/null");
         EXPECT_EQ(run.status, 0);
         return QJsonDocument::fromJson(QByteArray::fromStdString(run.output)).object();
     }

@@ -1,21 +1,13 @@
+#include "CliRun.h"
 #include "PdfText.h"
 #include "TempDataFolder.h"
 #include "core/db/DatabaseCatalog.h"
 
-#include <array>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 using namespace pelinor;
 
 namespace {
-
-struct HealthRun
-{
-    int status = -1;
-    std::string out;
-};
 
 class HealthCommandsTest : public ::testing::Test
 {
@@ -32,20 +24,9 @@ protected:
             "INSERT INTO KqCheckIn (ID, Name, Class, Gender, StudentID, Height, Weight, BMI, LeftVision, TiJianDate, "
             "Doctor) VALUES('4','甲','中班','女','25000001','110.0','19.0','15.702','5.0','2026-11-16','刘静')");
     }
-    HealthRun cli(const std::string& arguments) const
+    test::CliRun cli(const std::string& arguments) const
     {
-        const std::string command
-            = std::string(PELINOR_CLI_PATH) + " " + arguments + " --data '" + m_folder.path() + "' 2>/dev/null";
-        HealthRun run;
-        if (FILE* pipe = popen(command.c_str(), "r")) {
-            std::array<char, 512> buffer {};
-            while (fgets(buffer.data(), buffer.size(), pipe)) {
-                run.out += buffer.data();
-            }
-            const int status = pclose(pipe);
-            run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        return run;
+        return test::runCli(arguments + " --data '" + m_folder.path() + "'", "2>/dev/null");
     }
 
     test::TempDataFolder m_folder;
@@ -55,16 +36,16 @@ protected:
 TEST_F(HealthCommandsTest, AttendanceCountsOverTheRangeOrEveryDateAndPrintsTheSheet)
 {
     const std::string pdf = m_out.path() + "/sheet.pdf";
-    const HealthRun november = cli("attendance 中班 --from 2026-11-01 --to 2026-11-30 --pdf '" + pdf + "'");
+    const test::CliRun november = cli("attendance 中班 --from 2026-11-01 --to 2026-11-30 --pdf '" + pdf + "'");
     ASSERT_EQ(november.status, 0);
-    EXPECT_EQ(november.out, "时间：2026-11-01 到 2026-11-30\n25000001\t甲\t1\t0\t1\t0\t0\n");
+    EXPECT_EQ(november.output, "时间：2026-11-01 到 2026-11-30\n25000001\t甲\t1\t0\t1\t0\t0\n");
     const std::string sheet = test::pdfText(pdf);
     EXPECT_NE(sheet.find("时间：2026-11-01 到 2026-11-30"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("甲 1 0 1 0 0"), std::string::npos);
 
-    const HealthRun all = cli("attendance 中班");
+    const test::CliRun all = cli("attendance 中班");
     ASSERT_EQ(all.status, 0);
-    EXPECT_EQ(all.out, "时间：全部\n25000001\t甲\t1\t0\t1\t0\t0\n25000002\t乙\t0\t1\t0\t0\t0\n");
+    EXPECT_EQ(all.output, "时间：全部\n25000001\t甲\t1\t0\t1\t0\t0\n25000002\t乙\t0\t1\t0\t0\t0\n");
 
     struct Case
     {
@@ -80,20 +61,20 @@ TEST_F(HealthCommandsTest, AttendanceCountsOverTheRangeOrEveryDateAndPrintsTheSh
         { "examination 99", 1 },
     };
     for (const auto& c : bad) {
-        const HealthRun run = cli(c.arguments);
+        const test::CliRun run = cli(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
-        EXPECT_EQ(run.out, "") << c.arguments;
+        EXPECT_EQ(run.output, "") << c.arguments;
     }
 }
 
 TEST_F(HealthCommandsTest, AnExaminationPrintsItsGroupsAndWritesTheReport)
 {
     const std::string pdf = m_out.path() + "/report.pdf";
-    const HealthRun run = cli("examination 4 --pdf '" + pdf + "'");
+    const test::CliRun run = cli("examination 4 --pdf '" + pdf + "'");
     ASSERT_EQ(run.status, 0);
     for (const char* line : { "基本信息：\n\t姓名：甲\n", "\t体质指数：15.702\n", "\t左视力：5.0\n",
              "\t体检日期：2026-11-16\n\t主检医生：刘静\n" }) {
-        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+        EXPECT_NE(run.output.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(test::pdfPageCount(pdf), 1);
     EXPECT_NE(test::joinedPdfText(pdf).find("主检医生：刘静"), std::string::npos);

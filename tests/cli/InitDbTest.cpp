@@ -1,41 +1,19 @@
+#include "CliRun.h"
 #include "TempDataFolder.h"
 #include "core/db/CppSQLite3DB.h"
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
-#include <sys/wait.h>
 #include <utility>
 #include <vector>
 
 namespace {
 
-struct CliRun
-{
-    int status;
-    std::string output;
-};
-
-CliRun runCli(const std::string& arguments)
-{
-    const std::string command = std::string(PELINOR_CLI_PATH) + " " + arguments + " 2>&1";
-    CliRun run { -1, {} };
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        return run;
-    }
-    std::array<char, 512> buffer {};
-    while (fgets(buffer.data(), buffer.size(), pipe)) {
-        run.output += buffer.data();
-    }
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using pelinor::test::CliRun;
+using pelinor::test::runCli;
 
 TEST(InitDbTest, CreatesAFolderOnceAndThenRefuses)
 {

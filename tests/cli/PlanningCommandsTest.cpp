@@ -1,40 +1,16 @@
+#include "CliRun.h"
 #include "PdfText.h"
 #include "TempDataFolder.h"
 #include "core/db/DatabaseCatalog.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/wait.h>
 
 using namespace pelinor;
 
 namespace {
-
-struct CliResult
-{
-    int status = -1;
-    std::string out; // standard output only
-};
-
-// Runs pelinor-cli; its standard error goes to `errorFile`.
-CliResult runCli(const std::string& arguments, const std::string& errorFile)
-{
-    const std::string command = std::string(PELINOR_CLI_PATH) + " " + arguments + " 2>'" + errorFile + "'";
-    CliResult run;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        std::array<char, 512> buffer {};
-        while (fgets(buffer.data(), buffer.size(), pipe)) {
-            run.out += buffer.data();
-        }
-        const int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    return run;
-}
 
 class PlanningCommandsTest : public ::testing::Test
 {
@@ -53,9 +29,9 @@ protected:
             "INSERT INTO PantryCook VALUES(3,0,'馒头','面粉:30g；大米:10g；','周三','早餐','2026-03-04','是','40');");
     }
     // Each test has a folder of its own for what the command writes, its messages included.
-    CliResult cli(const std::string& arguments) const
+    test::CliRun cli(const std::string& arguments) const
     {
-        return runCli(arguments, errorFile());
+        return test::runCli(arguments, "2>'" + errorFile() + "'");
     }
     std::string errorFile() const
     {
@@ -82,28 +58,28 @@ protected:
 TEST_F(PlanningCommandsTest, MenuPrintsTheGridAndWritesThePdf)
 {
     const std::string pdf = m_out.path() + "/menu.pdf";
-    const CliResult week = cli("menu 0 --pdf '" + pdf + "'" + data());
+    const test::CliRun week = cli("menu 0 --pdf '" + pdf + "'" + data());
     ASSERT_EQ(week.status, 0) << errors();
-    EXPECT_NE(week.out.find("午餐\t周二\t米饭；鸡蛋羹；大米:50g；鸡蛋:40g；\n"), std::string::npos) << week.out;
-    EXPECT_NE(week.out.find("早餐\t周三\t馒头；面粉:30g；大米:10g；\n"), std::string::npos);
-    EXPECT_NE(week.out.find("晚餐\t周五\t\n"), std::string::npos); // every cell has its line
-    EXPECT_EQ(std::count(week.out.begin(), week.out.end(), '\n'), 25);
+    EXPECT_NE(week.output.find("午餐\t周二\t米饭；鸡蛋羹；大米:50g；鸡蛋:40g；\n"), std::string::npos) << week.output;
+    EXPECT_NE(week.output.find("早餐\t周三\t馒头；面粉:30g；大米:10g；\n"), std::string::npos);
+    EXPECT_NE(week.output.find("晚餐\t周五\t\n"), std::string::npos); // every cell has its line
+    EXPECT_EQ(std::count(week.output.begin(), week.output.end(), '\n'), 25);
     EXPECT_NE(test::pdfText(pdf).find("幼儿园每周带量食谱"), std::string::npos);
 
-    const CliResult day = cli("menu 1" + data());
+    const test::CliRun day = cli("menu 1" + data());
     ASSERT_EQ(day.status, 0);
-    EXPECT_EQ(day.out, "早餐\t一天\t\n早点\t一天\t苹果；苹果:100g；\n午餐\t一天\t\n午点\t一天\t\n晚餐\t一天\t\n");
+    EXPECT_EQ(day.output, "早餐\t一天\t\n早点\t一天\t苹果；苹果:100g；\n午餐\t一天\t\n午点\t一天\t\n晚餐\t一天\t\n");
 }
 
 TEST_F(PlanningCommandsTest, PurchaseListPrintsOneFoodPerLineAndExports)
 {
     const std::string csv = m_out.path() + "/list.csv";
     const std::string pdf = m_out.path() + "/list.pdf";
-    const CliResult run
+    const test::CliRun run
         = cli("purchase-list --from 2026-03-03 --to 2026-3-4 --csv '" + csv + "' --pdf '" + pdf + "'" + data());
     ASSERT_EQ(run.status, 0) << errors();
     // Four children: 50 g × 4 × 1.3 / 1000 = 0.26 kg of rice, then 10 g more on Wednesday.
-    EXPECT_EQ(run.out, "大米\t0.312\n鸡蛋\t0.208\n苹果\t0.130\n面粉\t0.156\n");
+    EXPECT_EQ(run.output, "大米\t0.312\n鸡蛋\t0.208\n苹果\t0.130\n面粉\t0.156\n");
     std::ifstream in(csv, std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
@@ -113,9 +89,9 @@ TEST_F(PlanningCommandsTest, PurchaseListPrintsOneFoodPerLineAndExports)
     EXPECT_NE(printed.find("时间范围：2026-03-03 到 2026-03-04"), std::string::npos) << printed;
     EXPECT_NE(printed.find("面粉 0.156"), std::string::npos) << printed;
 
-    const CliResult reversed = cli("purchase-list --from 2026-03-04 --to 2026-03-03" + data());
+    const test::CliRun reversed = cli("purchase-list --from 2026-03-04 --to 2026-03-03" + data());
     EXPECT_EQ(reversed.status, 0);
-    EXPECT_EQ(reversed.out, "");
+    EXPECT_EQ(reversed.output, "");
 }
 
 TEST_F(PlanningCommandsTest, BadCallsFailWithAMessage)
@@ -140,7 +116,7 @@ TEST_F(PlanningCommandsTest, BadCallsFailWithAMessage)
         { "purchase-list --from 2026-03-01 --to 2026-03-05 --data /nonexistent/folder", 1, "/nonexistent/folder" },
     };
     for (const auto& c : cases) {
-        const CliResult run = cli(c.arguments);
+        const test::CliRun run = cli(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_NE(errors().find(c.message), std::string::npos) << c.arguments << ": " << errors();
     }

@@ -1,5 +1,6 @@
 // Checks of the demo health records: every record belongs to a child of the demo, under the
 // child's class, and follows the rules the health screens enforce.
+#include "DatabaseRows.h"
 #include "TempDataFolder.h"
 #include "core/common/CalendarDate.h"
 #include "core/common/NumberFormat.h"
@@ -19,6 +20,8 @@ using namespace pelinor;
 
 namespace {
 
+using test::rowsOf;
+
 class HealthDemoDataTest : public ::testing::Test
 {
 protected:
@@ -31,26 +34,11 @@ protected:
         s_folder.reset();
     }
 
-    static std::vector<std::vector<std::string>> rows(int databaseId, const std::string& sql)
-    {
-        CppSQLite3DB db;
-        db.open(GetDatabasePath(databaseId));
-        std::vector<std::vector<std::string>> result;
-        for (auto query = db.execQuery(sql); !query.eof(); query.nextRow()) {
-            std::vector<std::string> row;
-            for (int i = 0; i < query.numFields(); ++i) {
-                row.push_back(query.getStringField(i));
-            }
-            result.push_back(std::move(row));
-        }
-        return result;
-    }
-
     // Archive number -> (name, class, birth).
     static std::map<std::string, std::tuple<std::string, std::string, std::string>> children()
     {
         std::map<std::string, std::tuple<std::string, std::string, std::string>> found;
-        for (const auto& row : rows(RecordDb, "SELECT ArchID, ArchName, Class, Birth FROM ArchivesBase")) {
+        for (const auto& row : rowsOf(RecordDb, "SELECT ArchID, ArchName, Class, Birth FROM ArchivesBase")) {
             found[row[0]] = { row[1], row[2], row[3] };
         }
         return found;
@@ -64,7 +52,7 @@ std::unique_ptr<test::TempDataFolder> HealthDemoDataTest::s_folder;
 TEST_F(HealthDemoDataTest, ExaminationsAreOnePerChildAndDayWithTheFormsBmi)
 {
     const auto kids = children();
-    const auto exams = rows(SysManagerDb,
+    const auto exams = rowsOf(SysManagerDb,
         "SELECT ID, Name, Class, StudentID, Height, Weight, BMI, TiJianDate, Doctor "
         "FROM KqCheckIn");
     EXPECT_GE(exams.size(), kids.size()); // everybody had the autumn check
@@ -90,7 +78,7 @@ TEST_F(HealthDemoDataTest, AttendanceEventsAreKnownKindsOncePerChildDayAndKind)
 {
     const auto kids = children();
     std::set<std::tuple<std::string, std::string, std::string>> keys;
-    const auto events = rows(RecordDb, "SELECT ID, Class, Name, KaoQin, Time, ArchID FROM KaoQin");
+    const auto events = rowsOf(RecordDb, "SELECT ID, Class, Name, KaoQin, Time, ArchID FROM KaoQin");
     EXPECT_GE(events.size(), 100u);
     for (const auto& e : events) {
         EXPECT_GE(attendanceKindIndex(e[3]), 0) << e[3];
@@ -110,11 +98,11 @@ TEST_F(HealthDemoDataTest, VaccinationsNameCatalogueVaccinesAndFollowBirth)
 {
     const auto kids = children();
     std::set<std::string> vaccines;
-    for (const auto& row : rows(SysManagerDb, "SELECT YmName FROM Myym")) {
+    for (const auto& row : rowsOf(SysManagerDb, "SELECT YmName FROM Myym")) {
         vaccines.insert(row[0]);
     }
     std::set<std::tuple<std::string, std::string, std::string, std::string>> keys;
-    for (const auto& v : rows(SysManagerDb, "SELECT Class, Name, YmName, JzDate, ArchID, JzAddress FROM YmCheckIn")) {
+    for (const auto& v : rowsOf(SysManagerDb, "SELECT Class, Name, YmName, JzDate, ArchID, JzAddress FROM YmCheckIn")) {
         EXPECT_TRUE(vaccines.count(v[2])) << v[2];
         EXPECT_TRUE(keys.insert({ v[0], v[2], v[3], v[4] }).second) << v[4] << v[2] << v[3];
         const auto child = kids.find(v[4]);

@@ -1,5 +1,6 @@
 // Checks of the library we ship: every number traceable, every name resolvable, nothing that the
 // program's own rules would refuse.
+#include "DatabaseRows.h"
 #include "TempDataFolder.h"
 #include "core/common/DishComposition.h"
 #include "core/db/CppSQLite3DB.h"
@@ -17,6 +18,8 @@ using namespace pelinor;
 
 namespace {
 
+using test::rowsOf;
+
 class LibraryDataTest : public ::testing::Test
 {
 protected:
@@ -29,28 +32,10 @@ protected:
         s_folder.reset();
     }
 
-    // Every row of a statement, each as its text columns.
-    static std::vector<std::vector<std::string>> rows(int databaseId, const std::string& sql)
-    {
-        CppSQLite3DB db;
-        db.open(GetDatabasePath(databaseId));
-        CppSQLite3Query query = db.execQuery(sql);
-        std::vector<std::vector<std::string>> result;
-        while (!query.eof()) {
-            std::vector<std::string> row;
-            for (int i = 0; i < query.numFields(); ++i) {
-                row.push_back(query.getStringField(i));
-            }
-            result.push_back(std::move(row));
-            query.nextRow();
-        }
-        return result;
-    }
-
     static std::set<std::string> column(int databaseId, const std::string& sql)
     {
         std::set<std::string> values;
-        for (const auto& row : rows(databaseId, sql)) {
+        for (const auto& row : rowsOf(databaseId, sql)) {
             values.insert(row.at(0));
         }
         return values;
@@ -91,7 +76,7 @@ std::set<std::string> energyExceptions()
 
 TEST_F(LibraryDataTest, FoodsAreManyUniqueAndTheirEnergyFitsTheirMacronutrients)
 {
-    const auto foods = rows(CookDb,
+    const auto foods = rowsOf(CookDb,
         "SELECT FoodID, FoodName, FoodEnergy, FoodProtein, FoodFat, FoodCarbohydrate "
         "FROM FoodShow");
     EXPECT_GE(foods.size(), 400u);
@@ -114,21 +99,21 @@ TEST_F(LibraryDataTest, FoodsAreManyUniqueAndTheirEnergyFitsTheirMacronutrients)
 
 TEST_F(LibraryDataTest, DishesAreUniqueAndMadeOfCatalogueFoodsThatGoTogether)
 {
-    const auto foodNames = rows(CookDb, "SELECT FoodID, FoodName FROM FoodShow");
+    const auto foodNames = rowsOf(CookDb, "SELECT FoodID, FoodName FROM FoodShow");
     std::map<std::string, std::string> nameById;
     for (const auto& food : foodNames) {
         nameById[food[0]] = food[1];
     }
-    const auto incompatible = rows(GrightDb, "SELECT PhasegSubject, PhasegObjects FROM FoodPhaseg");
+    const auto incompatible = rowsOf(GrightDb, "SELECT PhasegSubject, PhasegObjects FROM FoodPhaseg");
 
-    const auto dishes = rows(CookDb, "SELECT CookID, CookName, CookWeight, CookCategory FROM CookShow");
+    const auto dishes = rowsOf(CookDb, "SELECT CookID, CookName, CookWeight, CookCategory FROM CookShow");
     EXPECT_GE(dishes.size(), 80u);
     std::set<std::string> dishNames;
     for (const auto& dish : dishes) {
         EXPECT_TRUE(dishNames.insert(dish[1]).second) << "duplicate dish " << dish[1];
         EXPECT_NE(dish[3].find("儿童"), std::string::npos) << dish[1] << " is not under a children's category";
 
-        const auto ingredients = rows(CookDb,
+        const auto ingredients = rowsOf(CookDb,
             "SELECT CookFoodFID, CookFoodWeight FROM CookFood WHERE CookFoodCID = '" + dish[0]
                 + "' ORDER BY CookFoodID");
         EXPECT_FALSE(ingredients.empty()) << dish[1];
@@ -162,7 +147,7 @@ TEST_F(LibraryDataTest, EveryNamedItemResolvesInTheCatalogue)
         return isDish == "是" ? dishes.count(name) > 0 : foods.count(name) > 0;
     };
 
-    const auto recommended = rows(CookDb, "SELECT CanCi, FoodName, CxcIsDish FROM CXC");
+    const auto recommended = rowsOf(CookDb, "SELECT CanCi, FoodName, CxcIsDish FROM CXC");
     std::map<std::string, int> perMeal;
     for (const auto& item : recommended) {
         EXPECT_TRUE(resolves(item[1], item[2])) << "CXC names " << item[1];
@@ -182,7 +167,7 @@ TEST_F(LibraryDataTest, EveryNamedItemResolvesInTheCatalogue)
         { PantryDb, "SELECT PcookName, PcookFoods, PcookIsDish FROM PantryCook" },
     };
     for (const auto& source : compositions) {
-        const auto items = rows(source.db, source.sql);
+        const auto items = rowsOf(source.db, source.sql);
         EXPECT_FALSE(items.empty()) << source.sql;
         for (const auto& item : items) {
             EXPECT_TRUE(resolves(item[0], item[2])) << item[0];
@@ -196,7 +181,7 @@ TEST_F(LibraryDataTest, EveryNamedItemResolvesInTheCatalogue)
 
 TEST_F(LibraryDataTest, ReferenceIntakesCoverEveryAgeAndSexOnce)
 {
-    const auto intakes = rows(IntakeCriterionDb, "SELECT Age1, Sex, Energy, Protein FROM CDRIS");
+    const auto intakes = rowsOf(IntakeCriterionDb, "SELECT Age1, Sex, Energy, Protein FROM CDRIS");
     std::map<std::pair<std::string, std::string>, int> count;
     for (const auto& row : intakes) {
         ++count[{ row[0], row[1] }];
@@ -225,7 +210,7 @@ TEST_F(LibraryDataTest, DemoChildrenHaveWellFormedNumbersInExistingClasses)
 {
     const auto classes = column(RecordDb, "SELECT ClassName FROM ClassInfo");
     EXPECT_EQ(classes.size(), 5u);
-    const auto children = rows(RecordDb, "SELECT ArchID, StudentID, Class, Gender FROM ArchivesBase");
+    const auto children = rowsOf(RecordDb, "SELECT ArchID, StudentID, Class, Gender FROM ArchivesBase");
     EXPECT_GE(children.size(), 100u);
     std::set<std::string> archIds;
     for (const auto& child : children) {

@@ -1,11 +1,9 @@
 #include "PdfText.h"
-#include "TempDataFolder.h"
-#include "core/common/Clock.h"
+#include "ReportPdfTest.h"
 #include "core/health/Examination.h"
 #include "reports/AttendanceReport.h"
 #include "reports/DueVaccinationReport.h"
 #include "reports/HealthExaminationReport.h"
-#include "reports/ReportOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -13,34 +11,18 @@ using namespace pelinor;
 
 namespace {
 
-class HealthReportsTest : public ::testing::Test
+class HealthReportsTest : public test::ReportPdfTest
 {
 protected:
-    void SetUp() override
+    HealthReportsTest()
+        : ReportPdfTest(DateTime { 2026, 12, 7, 9, 0, 0 })
     {
-        setProgramClock(std::make_shared<FixedClock>(DateTime { 2026, 12, 7, 9, 0, 0 }));
-    }
-    void TearDown() override
-    {
-        setProgramClock(std::make_shared<SystemClock>());
-    }
-    std::string pdf(const Report& report)
-    {
-        const std::string path = m_dir.path() + "/report.pdf";
-        EXPECT_EQ(writeReportPdf(report, QString::fromStdString(path)).toStdString(), "");
-        return path;
-    }
-    static bool has(const std::string& text, const std::string& part)
-    {
-        return text.find(part) != std::string::npos;
     }
     // "幼儿01" … "幼儿60": no name is a part of another.
     static std::string childName(int number)
     {
         return std::string("幼儿") + (number < 10 ? "0" : "") + std::to_string(number);
     }
-
-    test::TempDirectory m_dir;
 };
 
 Examination fullExamination()

@@ -1,12 +1,10 @@
 #include "PdfText.h"
-#include "TempDataFolder.h"
-#include "core/common/Clock.h"
+#include "ReportPdfTest.h"
 #include "core/common/NumberFormat.h"
 #include "core/planning/MenuView.h"
 #include "core/planning/PurchaseList.h"
 #include "reports/MenuReport.h"
 #include "reports/PurchaseReport.h"
-#include "reports/ReportOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -14,29 +12,13 @@ using namespace pelinor;
 
 namespace {
 
-class PlanningReportsTest : public ::testing::Test
+class PlanningReportsTest : public test::ReportPdfTest
 {
 protected:
-    void SetUp() override
+    PlanningReportsTest()
+        : ReportPdfTest(DateTime { 2026, 3, 9, 8, 30, 0 })
     {
-        setProgramClock(std::make_shared<FixedClock>(DateTime { 2026, 3, 9, 8, 30, 0 }));
     }
-    void TearDown() override
-    {
-        setProgramClock(std::make_shared<SystemClock>());
-    }
-    std::string pdf(const Report& report)
-    {
-        const std::string path = m_dir.path() + "/report.pdf";
-        EXPECT_EQ(writeReportPdf(report, QString::fromStdString(path)).toStdString(), "");
-        return path;
-    }
-    static bool has(const std::string& text, const std::string& part)
-    {
-        return text.find(part) != std::string::npos;
-    }
-
-    test::TempDirectory m_dir;
 };
 
 } // namespace

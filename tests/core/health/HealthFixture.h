@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DatabaseRows.h"
 #include "TempDataFolder.h"
 #include "core/common/Clock.h"
 #include "core/db/CppSQLite3DB.h"
@@ -45,20 +46,9 @@ protected:
         m_folder.exec(databaseId, sql);
     }
 
-    // Every column of every row of a query, as text.
-    std::vector<std::vector<std::string>> rows(int databaseId, const std::string& sql) const
+    Rows rows(int databaseId, const std::string& sql) const
     {
-        CppSQLite3DB db;
-        db.open(GetDatabasePath(databaseId));
-        std::vector<std::vector<std::string>> result;
-        for (auto query = db.execQuery(sql); !query.eof(); query.nextRow()) {
-            std::vector<std::string> row;
-            for (int i = 0; i < query.numFields(); ++i) {
-                row.push_back(query.getStringField(i));
-            }
-            result.push_back(std::move(row));
-        }
-        return result;
+        return rowsOf(databaseId, sql);
     }
 
     std::size_t count(int databaseId, const std::string& table) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DatabaseRows.h"
 #include "TempDataFolder.h"
 #include "core/common/NutrientVector.h"
 #include "core/db/CppSQLite3DB.h"
@@ -38,23 +39,5 @@ inline NutrientVector energyOnly(double kcal)
     values[Nutrient::Energy] = kcal;
     return values;
 }
-
-// The rows of a statement on one database file, each row's columns as text.
-inline std::vector<std::vector<std::string>> rowsOf(int databaseId, const std::string& sql)
-{
-    CppSQLite3DB db;
-    db.open(GetDatabasePath(databaseId));
-    std::vector<std::vector<std::string>> rows;
-    for (auto query = db.execQuery(sql); !query.eof(); query.nextRow()) {
-        std::vector<std::string> row;
-        for (int i = 0; i < query.numFields(); ++i) {
-            row.push_back(query.getStringField(i));
-        }
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-using Rows = std::vector<std::vector<std::string>>;
 
 } // namespace pelinor::test
